@@ -1,0 +1,41 @@
+# Wraps CMake: every target installs what it needs first.
+TEST_DIR  := build/test
+REL_DIR   := build/release
+FUZZ_DIR  := build/fuzz
+WORK_DIR  := build/work
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps release run test bench fuzz format clean
+
+all: test
+
+deps:
+	@scripts/install-deps
+
+test: deps
+	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVED_SANITIZE=ON \
+	    -DCMAKE_CXX_FLAGS="-O1 -g"
+	cmake --build $(TEST_DIR)
+	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+release: deps
+	cmake -S . -B $(REL_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVED_BENCH=ON
+	cmake --build $(REL_DIR)
+
+run: release
+	scripts/run-program $(REL_DIR)/bin/vedomost $(WORK_DIR)
+
+bench: release
+	$(REL_DIR)/bench/ved_bench
+
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVED_FUZZ=ON \
+	    -DCMAKE_CXX_FLAGS="-O1 -g"
+	cmake --build $(FUZZ_DIR)
+	scripts/run-fuzzers $(FUZZ_DIR)/fuzz $(FUZZ_SECONDS)
+
+format:
+	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,16 @@
+// Entry point: the process-wide conventions first, then the main window.
+#include "text/FormatSettings.h"
+#include "text/qt/QtCodec.h"
+
+#include <QApplication>
+#include <QMainWindow>
+
+int main(int argc, char* argv[]) {
+    InitFormatSettings();
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.setWindowTitle(ToQString("Препроводительная ведомость"));
+    window.resize(800, 600);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,34 @@
+#pragma once
+// Reading numbers from text and writing them back, in the program's
+// conventions (decimal comma). "Read as a number" and "read as an integer"
+// in the program mean the functions here.
+#include "text/FormatSettings.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Text to float, as the run-time library's float conversion reads it:
+// optional blanks around, sign, digits with the settings' decimal separator,
+// optional exponent. Nothing else may stand in the text.
+std::optional<double> TextToFloat(std::string_view text,
+                                  const TFormatSettings& settings = AppFormatSettings());
+
+// TextToFloat, or def when the text is not a number.
+double TextToFloatDef(std::string_view text, double def,
+                      const TFormatSettings& settings = AppFormatSettings());
+
+// Text to a 64-bit integer: optional blanks around, sign, decimal digits, or
+// "$"/"0x" followed by hexadecimal digits. Out of range is not a number.
+std::optional<std::int64_t> TextToInt(std::string_view text);
+
+// TextToInt, or def when the text is not an integer.
+std::int64_t TextToIntDef(std::string_view text, std::int64_t def);
+
+// The general format "%g": up to 15 significant digits, no trailing zeros,
+// exponent form for very large or small values.
+std::string FloatToText(double value, const TFormatSettings& settings = AppFormatSettings());
+
+// Lenient hexadecimal: every character is a digit, non-digits count 0; wraps.
+std::int32_t HexToInt(std::string_view text);

@@ -1,0 +1,14 @@
+#pragma once
+// File names are Windows-1251 inside the program and UTF-8 on the disk.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// The disk path of a Windows-1251 file name.
+std::filesystem::path PathFromText(std::string_view name);
+
+// The Windows-1251 text of a disk path (for messages and for the program's data).
+std::string PathToText(const std::filesystem::path& path);
+
+// The directory of the running executable.
+std::filesystem::path ProgramDirectory();

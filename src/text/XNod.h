@@ -1,0 +1,60 @@
+#pragma once
+// A small hierarchical settings store: named sections holding named text
+// attributes and child sections, kept as a text file of nested blocks
+//   name { key='value' ... }
+// Errors are EParseError (reading) and EAppError (lookups) with their Russian
+// messages; file names are Windows-1251 text.
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TXNodAttribute {
+public:
+    TXNodAttribute(std::string name, std::string value)
+        : Name(std::move(name)), Value(std::move(value)) {}
+    std::string Name;
+    std::string Value;
+};
+
+class TXNod {
+public:
+    TXNod() = default;
+    // An empty root node loaded from the file.
+    explicit TXNod(std::string_view fileName);
+    TXNod(const TXNod&) = delete;
+    TXNod& operator=(const TXNod&) = delete;
+
+    std::string Name;
+    TXNod* Parent() const { return parent_; }
+
+    // Adds what the file holds to this node.
+    void LoadFromFile(std::string_view fileName);
+    // Adds what the text holds; the file name only serves the error messages.
+    void LoadFromText(std::string_view text, std::string_view fileName = {});
+    // Writes this node's attributes and sections, replacing the file safely.
+    void SaveToFile(std::string_view fileName) const;
+    // The written form of this node's contents.
+    std::string SaveToText() const;
+
+    TXNod& AddSection(std::string_view name);
+    TXNod& Section(std::string_view name);
+    TXNod& SectionByIndex(int index) const;
+    int SectionCount() const { return static_cast<int>(sections_.size()); }
+    void DeleteSection(int index);
+
+    TXNodAttribute& AttributeByIndex(int index) const;
+    int AttributeCount() const { return static_cast<int>(attributes_.size()); }
+    std::string GetAttribute(std::string_view name) const;
+    bool HasAttribute(std::string_view name) const;
+    std::string GetAttributeDef(std::string_view name, std::string_view def) const;
+    void SetAttribute(std::string_view name, std::string_view value);
+
+    static std::string EscapeValue(std::string_view text);
+    static std::string UnescapeValue(std::string_view text);
+
+private:
+    TXNod* parent_ = nullptr;
+    std::vector<std::unique_ptr<TXNod>> sections_;
+    std::vector<std::unique_ptr<TXNodAttribute>> attributes_;
+};
