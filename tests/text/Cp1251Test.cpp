@@ -32,3 +32,11 @@ TEST(Cp1251, UnrepresentableAndMalformedInputBecomesQuestionMarks) {
     EXPECT_EQ(Utf8ToCp1251("\xC0\xAF"), "??");            // overlong
     EXPECT_EQ(Utf8ToCp1251("\xED\xA0\x80"), "???");       // surrogate
 }
+
+#include "text/Paths.h"
+
+TEST(Paths, FileNamesAreUtf8OnDiskAndWindows1251InTheProgram) {
+    const std::filesystem::path path = PathFromText("Ведомость.rt3");
+    EXPECT_EQ(path.string(), reinterpret_cast<const char*>(u8"Ведомость.rt3"));
+    EXPECT_EQ(PathToText(path), "Ведомость.rt3");
+}
