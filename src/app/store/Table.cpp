@@ -1,0 +1,364 @@
+#include "app/store/Table.h"
+
+#include "app/store/FieldValue.h"
+#include "app/store/StoreError.h"
+#include "app/store/TableFile.h"
+#include "app/store/TableReader.h"
+#include "app/store/TableWriter.h"
+#include "text/Format.h"
+#include "text/TextCase.h"
+
+namespace {
+
+bool SameNameNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && UpperCaseCyr(a) == UpperCaseCyr(b);
+}
+
+const TValue kEmptyValue;
+
+} // namespace
+
+// --- TFieldRef
+
+const TFieldDef& TFieldRef::Def() const {
+    return table_->defs_[index_];
+}
+
+bool TFieldRef::IsNull() const {
+    return std::holds_alternative<std::monostate>(table_->CurrentValue(index_));
+}
+
+std::int64_t TFieldRef::AsInteger() const {
+    return ValueAsInteger(Def(), table_->CurrentValue(index_));
+}
+
+std::string TFieldRef::AsString() const {
+    return ValueAsString(Def(), table_->CurrentValue(index_));
+}
+
+double TFieldRef::AsFloat() const {
+    return ValueAsFloat(Def(), table_->CurrentValue(index_));
+}
+
+TDateTime TFieldRef::AsDateTime() const {
+    return AsFloat();
+}
+
+void TFieldRef::SetInteger(std::int64_t value) {
+    table_->BufferValue(index_) = ValueFromInteger(Def(), value);
+}
+
+void TFieldRef::SetString(std::string_view value) {
+    table_->BufferValue(index_) = ValueFromString(Def(), value);
+}
+
+void TFieldRef::SetFloat(double value) {
+    table_->BufferValue(index_) = ValueFromFloat(Def(), value);
+}
+
+void TFieldRef::SetDateTime(TDateTime value) {
+    SetFloat(value);
+}
+
+void TFieldRef::SetValue(const TValue& value) {
+    table_->BufferValue(index_) = ValueForField(Def(), value);
+}
+
+void TFieldRef::Clear() {
+    table_->BufferValue(index_) = TValue{};
+}
+
+// --- TTable: definitions and life cycle
+
+void TTable::Close() {
+    rows_.clear();
+    buffer_.clear();
+    index_.clear();
+    indexValid_ = false;
+    current_ = 0;
+    changeCount_ = 0;
+    state_ = TState::Inactive;
+}
+
+void TTable::ClearDefinitions() {
+    Close();
+    defs_.clear();
+    properties_.clear();
+    autoIncField_ = -1;
+    idField_ = -1;
+    autoIncValue_ = 1;
+}
+
+void TTable::AddFieldDef(TFieldDef def) {
+    if (Active()) {
+        throw EStoreError("Cannot perform this operation on an open dataset");
+    }
+    if (FieldIndex(def.Name) >= 0) {
+        throw EStoreError(Format("Duplicate field name '%s'", {def.Name}));
+    }
+    defs_.push_back(std::move(def));
+    const int index = static_cast<int>(defs_.size()) - 1;
+    const TFieldDef& added = defs_.back();
+    if (added.Type == TFieldType::AutoInc && autoIncField_ < 0) {
+        autoIncField_ = index;
+    }
+    if (SameNameNoCase(added.Name, "ID") && ValueKindOf(added.Type) == TValueKind::Integer) {
+        idField_ = index;
+    }
+}
+
+void TTable::CreateDataSet() {
+    Close();
+    state_ = TState::Browse;
+    indexValid_ = true;
+}
+
+void TTable::CheckActive() const {
+    if (!Active()) {
+        throw EStoreError("Cannot perform this operation on a closed dataset");
+    }
+}
+
+// --- files
+
+void TTable::LoadFromFile(const std::filesystem::path& path) {
+    Close();
+    LoadFromBytes(ReadTableFile(path), FileNameForMessage(path));
+}
+
+void TTable::SaveToFile(const std::filesystem::path& path, TTableVariant variant) {
+    WriteTableFile(path, SaveToBytes(variant));
+}
+
+void TTable::LoadFromBytes(std::string_view bytes, std::string_view fileName) {
+    ClearDefinitions();
+    TTable loaded;
+    ParseTable(bytes, fileName, loaded);
+    *this = std::move(loaded);
+    state_ = TState::Browse;
+    current_ = 0;
+}
+
+std::string TTable::SaveToBytes(TTableVariant variant) {
+    CheckActive();
+    ToBrowse();
+    return FormatTable(*this, variant);
+}
+
+std::optional<std::int64_t> TTable::AdoptRows(std::vector<TRow> rows) {
+    rows_ = std::move(rows);
+    return RebuildIndex();
+}
+
+// --- change log
+
+void TTable::MergeChangeLog() {
+    CheckActive();
+    ToBrowse();
+    changeCount_ = 0;
+}
+
+// --- walking
+
+void TTable::ToBrowse() {
+    if (Editing()) {
+        Cancel();
+    }
+}
+
+void TTable::First() {
+    CheckActive();
+    ToBrowse();
+    current_ = 0;
+}
+
+void TTable::Next() {
+    CheckActive();
+    ToBrowse();
+    if (current_ < rows_.size()) {
+        ++current_;
+    }
+}
+
+bool TTable::Eof() const {
+    return !Active() || current_ >= rows_.size();
+}
+
+bool TTable::Locate(std::int64_t id) {
+    CheckActive();
+    ToBrowse();
+    if (const auto row = FindRow(id)) {
+        current_ = *row;
+        return true;
+    }
+    return false;
+}
+
+std::optional<std::size_t> TTable::FindRow(std::int64_t id) const {
+    if (idField_ < 0) {
+        throw EStoreError("Field 'ID' not found");
+    }
+    if (!indexValid_) {
+        RebuildIndex();
+    }
+    const auto found = index_.find(id);
+    if (found == index_.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+std::optional<std::int64_t> TTable::RebuildIndex() const {
+    std::optional<std::int64_t> duplicate;
+    index_.clear();
+    if (idField_ >= 0) {
+        index_.reserve(rows_.size());
+        for (std::size_t i = 0; i < rows_.size(); ++i) {
+            if (const auto* id = std::get_if<std::int64_t>(&rows_[i][idField_])) {
+                if (!index_.emplace(*id, i).second && !duplicate) {
+                    duplicate = *id;
+                }
+            }
+        }
+    }
+    indexValid_ = true;
+    return duplicate;
+}
+
+void TTable::IndexRow(std::size_t index) {
+    if (idField_ < 0 || !indexValid_) {
+        return;
+    }
+    if (const auto* id = std::get_if<std::int64_t>(&rows_[index][idField_])) {
+        index_.emplace(*id, index);
+    }
+}
+
+// --- fields
+
+int TTable::FieldIndex(std::string_view name) const {
+    // Exact match first: names are nearly always written as defined.
+    for (std::size_t i = 0; i < defs_.size(); ++i) {
+        if (defs_[i].Name == name) {
+            return static_cast<int>(i);
+        }
+    }
+    for (std::size_t i = 0; i < defs_.size(); ++i) {
+        if (SameNameNoCase(defs_[i].Name, name)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+int TTable::FieldIndexOrThrow(std::string_view name) const {
+    const int index = FieldIndex(name);
+    if (index < 0) {
+        throw EStoreError(Format("Field '%s' not found", {name}));
+    }
+    return index;
+}
+
+TFieldRef TTable::FieldByName(std::string_view name) {
+    return TFieldRef(*this, FieldIndexOrThrow(name));
+}
+
+const TValue& TTable::CurrentValue(int field) const {
+    CheckActive();
+    if (Editing()) {
+        return buffer_[field];
+    }
+    if (current_ < rows_.size()) {
+        return rows_[current_][field];
+    }
+    return kEmptyValue;
+}
+
+TValue& TTable::BufferValue(int field) {
+    CheckActive();
+    if (!Editing()) {
+        throw EStoreError("Dataset not in edit or insert mode");
+    }
+    return buffer_[field];
+}
+
+// --- changing
+
+void TTable::Append() {
+    CheckActive();
+    ToBrowse();
+    buffer_.assign(defs_.size(), TValue{});
+    state_ = TState::Insert;
+}
+
+void TTable::Edit() {
+    CheckActive();
+    if (Editing()) {
+        return;
+    }
+    if (current_ >= rows_.size()) {
+        if (rows_.empty()) {
+            Append();
+            return;
+        }
+        current_ = rows_.size() - 1;
+    }
+    buffer_ = rows_[current_];
+    state_ = TState::Edit;
+}
+
+void TTable::Post() {
+    CheckActive();
+    if (!Editing()) {
+        return;
+    }
+    if (state_ == TState::Insert && autoIncField_ >= 0) {
+        buffer_[autoIncField_] = ValueFromInteger(defs_[autoIncField_], autoIncValue_);
+    }
+    if (idField_ >= 0) {
+        if (const auto* id = std::get_if<std::int64_t>(&buffer_[idField_])) {
+            const auto other = FindRow(*id);
+            if (other && (state_ == TState::Insert || *other != current_)) {
+                throw EStoreError(
+                    Format("Key violation: ID %d is already used", {static_cast<long long>(*id)}));
+            }
+        }
+    }
+    if (state_ == TState::Insert) {
+        rows_.push_back(std::move(buffer_));
+        current_ = rows_.size() - 1;
+        IndexRow(current_);
+        if (autoIncField_ >= 0) {
+            ++autoIncValue_;
+        }
+    } else {
+        if (idField_ >= 0 && rows_[current_][idField_] != buffer_[idField_]) {
+            indexValid_ = false;
+        }
+        rows_[current_] = std::move(buffer_);
+    }
+    buffer_.clear();
+    state_ = TState::Browse;
+    ++changeCount_;
+}
+
+void TTable::Cancel() {
+    if (Editing()) {
+        buffer_.clear();
+        state_ = TState::Browse;
+    }
+}
+
+void TTable::Remove() {
+    CheckActive();
+    ToBrowse();
+    if (current_ >= rows_.size()) {
+        throw EStoreError("Cannot perform this operation on an empty dataset");
+    }
+    rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(current_));
+    indexValid_ = false;
+    if (current_ >= rows_.size() && current_ > 0) {
+        --current_;
+    }
+    ++changeCount_;
+}

@@ -1,0 +1,343 @@
+#include "app/store/TableReader.h"
+
+#include "app/store/StoreError.h"
+#include "app/store/ValueText.h"
+#include "app/store/XmlScanner.h"
+#include "text/Cp1251.h"
+#include "text/Format.h"
+#include "text/TextCase.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace {
+
+using TToken = TXmlScanner::TToken;
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+        if (lower(a[i]) != lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+class TReader {
+public:
+    TReader(std::string_view bytes, TTable& table)
+        : bytes_(bytes), table_(table), scanner_(bytes, 0) {
+        if (bytes.starts_with("\xEF\xBB\xBF")) {
+            utf8_ = true;
+            scanner_ = TXmlScanner(bytes, 3);
+        }
+    }
+
+    void Read();
+
+private:
+    std::string_view Decode(const TXmlAttribute& attribute) {
+        return DecodeAttributeValue(attribute.Raw, utf8_, scratch_, OffsetOf(attribute.Raw));
+    }
+    std::size_t OffsetOf(std::string_view part) const {
+        return static_cast<std::size_t>(part.data() - bytes_.data());
+    }
+    [[noreturn]] void Fail(std::string message) const {
+        scanner_.Fail(scanner_.Offset(), std::move(message));
+    }
+    bool IsStart(TToken token, std::string_view name) const {
+        return token == TToken::Start && EqualNoCase(scanner_.Name(), name);
+    }
+    void ExpectEnd(TToken token, std::string_view name) const {
+        if (token != TToken::End || scanner_.Name() != name) {
+            Fail("a missing end tag </" + std::string(name) + ">");
+        }
+    }
+
+    void ReadMetadata();
+    void ReadFields();
+    void ReadField();
+    void ReadParams();
+    void ReadRows();
+    void ReadRow();
+    void Finish();
+
+    std::string_view bytes_;
+    TTable& table_;
+    TXmlScanner scanner_;
+    bool utf8_ = false;
+    bool haveFields_ = false;
+    std::string scratch_;
+    std::vector<std::pair<std::string, std::string>> params_;
+    // The attribute name of each field as it stands in the file's bytes.
+    std::vector<std::string> rawNames_;
+    std::vector<TRow> rows_;
+    std::size_t hint_ = 0;
+};
+
+void TReader::Read() {
+    TToken token = scanner_.Next();
+    if (!utf8_ && EqualNoCase(scanner_.Encoding(), "UTF-8")) {
+        utf8_ = true;
+    }
+    if (token == TToken::Eof) {
+        Fail("the file is empty");
+    }
+    if (!IsStart(token, "DATAPACKET")) {
+        Fail("the file is not a data packet: <" + std::string(scanner_.Name()) +
+             "> where <DATAPACKET> belongs");
+    }
+    if (!scanner_.SelfClosing()) {
+        const std::string_view root = scanner_.Name();
+        for (token = scanner_.Next(); token == TToken::Start; token = scanner_.Next()) {
+            if (IsStart(token, "METADATA")) {
+                ReadMetadata();
+            } else if (IsStart(token, "ROWDATA")) {
+                if (!haveFields_) {
+                    Fail("<ROWDATA> before the field definitions");
+                }
+                ReadRows();
+            } else {
+                scanner_.SkipElement();
+            }
+        }
+        ExpectEnd(token, root);
+    }
+    if (scanner_.Next() != TToken::Eof) {
+        Fail("content after the end of the data packet");
+    }
+    if (!haveFields_) {
+        Fail("the data packet has no field definitions");
+    }
+    Finish();
+}
+
+void TReader::ReadMetadata() {
+    if (scanner_.SelfClosing()) {
+        return;
+    }
+    const std::string_view name = scanner_.Name();
+    TToken token = scanner_.Next();
+    for (; token == TToken::Start; token = scanner_.Next()) {
+        if (IsStart(token, "FIELDS")) {
+            ReadFields();
+        } else if (IsStart(token, "PARAMS")) {
+            ReadParams();
+        } else {
+            scanner_.SkipElement();
+        }
+    }
+    ExpectEnd(token, name);
+}
+
+void TReader::ReadFields() {
+    if (haveFields_) {
+        Fail("a second <FIELDS>");
+    }
+    haveFields_ = true;
+    if (scanner_.SelfClosing()) {
+        return;
+    }
+    const std::string_view name = scanner_.Name();
+    TToken token = scanner_.Next();
+    for (; token == TToken::Start; token = scanner_.Next()) {
+        if (IsStart(token, "FIELD")) {
+            ReadField();
+        } else {
+            scanner_.SkipElement();
+        }
+    }
+    ExpectEnd(token, name);
+}
+
+void TReader::ReadField() {
+    TFieldDef def;
+    std::string fieldName, attrName, typeName, subtype;
+    std::string rawName;
+    bool haveAttrName = false, haveType = false;
+    for (const auto& attribute : scanner_.Attributes()) {
+        const std::string_view key = attribute.Name;
+        const std::string value(Decode(attribute));
+        auto flag = [&] { return EqualNoCase(value, "true"); };
+        if (key == "fieldname") {
+            fieldName = value;
+        } else if (key == "attrname") {
+            attrName = value;
+            haveAttrName = true;
+            rawName = attribute.Raw.find('&') == std::string_view::npos
+                          ? std::string(attribute.Raw)
+                          : (utf8_ ? Cp1251ToUtf8(value) : value);
+        } else if (key == "fieldtype") {
+            typeName = value;
+            haveType = true;
+        } else if (key == "readonly") {
+            def.ReadOnly = flag();
+        } else if (key == "required") {
+            def.Required = flag();
+        } else if (key == "hidden") {
+            def.Hidden = flag();
+        } else if (key == "linkfield") {
+            def.LinkField = flag();
+        } else if (key == "SUBTYPE" && subtype.empty()) {
+            subtype = value;
+        } else if (key == "WIDTH") {
+            long long width = 0;
+            TValue parsed;
+            if (!ParseValueText(TFieldType::Integer, value, parsed) ||
+                (width = std::get<std::int64_t>(parsed)) < 0) {
+                Fail("a field WIDTH that is no size: \"" + value + "\"");
+            }
+            def.Size = static_cast<int>(width);
+        } else {
+            def.Properties.emplace_back(std::string(key), value);
+        }
+    }
+    if (!haveAttrName || attrName.empty()) {
+        Fail("a FIELD without attrname");
+    }
+    if (!haveType) {
+        Fail("the FIELD \"" + attrName + "\" has no fieldtype");
+    }
+    const auto type = FieldTypeFromName(typeName, subtype);
+    if (!type) {
+        Fail("the FIELD \"" + attrName + "\" has the unknown fieldtype \"" + typeName + "\"");
+    }
+    if (*type == TFieldType::Nested || !scanner_.SelfClosing()) {
+        Fail("the FIELD \"" + attrName + "\" holds a nested table, which this program cannot keep");
+    }
+    def.Type = *type;
+    if (!subtype.empty() && ImpliedSubtype(*type).empty()) {
+        def.Properties.insert(def.Properties.begin(), {"SUBTYPE", subtype});
+    }
+    def.Name = fieldName.empty() ? attrName : fieldName;
+    if (table_.FieldIndex(def.Name) >= 0) {
+        Fail("the field \"" + def.Name + "\" is defined twice");
+    }
+    if (std::find(rawNames_.begin(), rawNames_.end(), rawName) != rawNames_.end()) {
+        Fail("the attribute name \"" + attrName + "\" is used by two fields");
+    }
+    table_.AddFieldDef(std::move(def));
+    rawNames_.push_back(std::move(rawName));
+}
+
+void TReader::ReadParams() {
+    for (const auto& attribute : scanner_.Attributes()) {
+        const std::string value(Decode(attribute));
+        if ((attribute.Name == "CHANGE_LOG" && !value.empty()) ||
+            (attribute.Name == "DATASET_DELTA" && value != "0" && !value.empty())) {
+            Fail("the table holds unmerged changes (" + std::string(attribute.Name) +
+                 "); save it without a change log first");
+        }
+        params_.emplace_back(std::string(attribute.Name), value);
+    }
+    if (!scanner_.SelfClosing()) {
+        scanner_.SkipElement();
+    }
+}
+
+void TReader::ReadRows() {
+    if (scanner_.SelfClosing()) {
+        return;
+    }
+    const std::string_view name = scanner_.Name();
+    // A row takes some 150 bytes or more; this spares most regrowing.
+    rows_.reserve(rows_.size() + bytes_.size() / 256);
+    TToken token = scanner_.Next();
+    for (; token == TToken::Start; token = scanner_.Next()) {
+        if (IsStart(token, "ROW")) {
+            ReadRow();
+        } else {
+            scanner_.SkipElement();
+        }
+    }
+    ExpectEnd(token, name);
+}
+
+void TReader::ReadRow() {
+    if (!scanner_.SelfClosing()) {
+        Fail("a ROW with content (nested rows are not kept by this program)");
+    }
+    const std::vector<TFieldDef>& defs = table_.FieldDefs();
+    const std::size_t count = defs.size();
+    TRow row(count);
+    for (const auto& attribute : scanner_.Attributes()) {
+        // Rows list their values in field order, so the next field is the best guess.
+        std::size_t field = count;
+        for (std::size_t k = 0; k < count; ++k) {
+            const std::size_t candidate = (hint_ + k) % count;
+            if (rawNames_[candidate] == attribute.Name) {
+                field = candidate;
+                break;
+            }
+        }
+        if (field == count) {
+            if (attribute.Name == "RowState") {
+                const std::string_view state = Decode(attribute);
+                if (state != "0" && !state.empty()) {
+                    Fail("a row with unmerged changes (RowState=\"" + std::string(state) +
+                         "\"); save the table without a change log first");
+                }
+                continue;
+            }
+            Fail("the ROW attribute \"" + std::string(attribute.Name) + "\" names no field");
+        }
+        hint_ = field + 1;
+        if (!std::holds_alternative<std::monostate>(row[field])) {
+            Fail("the field \"" + defs[field].Name + "\" appears twice in a ROW");
+        }
+        const std::string_view text = Decode(attribute);
+        if (!text.empty() && !ParseValueText(defs[field].Type, text, row[field])) {
+            Fail("the value \"" + std::string(text) + "\" of the field \"" + defs[field].Name +
+                 "\" is no " + std::string(FieldTypeName(defs[field].Type)) + " value");
+        }
+    }
+    rows_.push_back(std::move(row));
+}
+
+void TReader::Finish() {
+    const int autoInc = table_.AutoIncField();
+    std::int64_t next = 1;
+    if (autoInc >= 0) {
+        for (const TRow& row : rows_) {
+            if (const auto* id = std::get_if<std::int64_t>(&row[autoInc])) {
+                next = std::max(next, *id + 1);
+            }
+        }
+    }
+    for (auto& [name, value] : params_) {
+        if (autoInc >= 0 && name == "AUTOINCVALUE") {
+            TValue parsed;
+            if (!ParseValueText(TFieldType::Int64, value, parsed)) {
+                Fail("an AUTOINCVALUE that is no integer: \"" + value + "\"");
+            }
+            next = std::max(next, std::get<std::int64_t>(parsed));
+        } else {
+            table_.Properties().emplace_back(std::move(name), std::move(value));
+        }
+    }
+    table_.SetAutoIncValue(next);
+    if (const auto duplicate = table_.AdoptRows(std::move(rows_))) {
+        Fail(Format("the ID %d is used by two rows", {static_cast<long long>(*duplicate)}));
+    }
+}
+
+int LineOf(std::string_view bytes, std::size_t offset) {
+    offset = std::min(offset, bytes.size());
+    return 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + offset, '\n'));
+}
+
+} // namespace
+
+void ParseTable(std::string_view bytes, std::string_view fileName, TTable& table) {
+    try {
+        TReader(bytes, table).Read();
+    } catch (const TXmlSyntaxError& error) {
+        table.ClearDefinitions();
+        throw EStoreError(Format("Error in table file \"%s\", line %d: %s",
+                                 {fileName, LineOf(bytes, error.Offset), error.Message}));
+    }
+}

@@ -1,0 +1,227 @@
+#include "app/store/TableWriter.h"
+
+#include "app/store/StoreError.h"
+#include "app/store/ValueText.h"
+#include "text/Cp1251.h"
+#include "text/Format.h"
+
+#include <array>
+#include <charconv>
+
+namespace {
+
+// What one Windows-1251 byte becomes in an attribute value of a variant.
+struct TByteText {
+    char Bytes[8];
+    unsigned char Length;
+    bool Plain; // written as the byte itself
+};
+
+using TByteTable = std::array<TByteText, 256>;
+
+TByteTable MakeByteTable(TTableVariant variant) {
+    TByteTable table{};
+    for (int b = 0; b < 256; ++b) {
+        std::string text;
+        switch (b) {
+        case '<':
+            text = "&lt;";
+            break;
+        case '>':
+            text = "&gt;";
+            break;
+        case '&':
+            text = "&amp;";
+            break;
+        case '\'':
+            text = "&apos;";
+            break;
+        case '"':
+            text = "&quot;";
+            break;
+        case '\r':
+            text = "&#013;";
+            break;
+        case '\n':
+            text = "&#010;";
+            break;
+        case '\t':
+            text = "&#009;";
+            break;
+        case '\\':
+            text = "&#092;";
+            break;
+        default: {
+            const std::string byte(1, static_cast<char>(b));
+            text = variant == TTableVariant::Utf8 ? Cp1251ToUtf8(byte) : byte;
+            table[b].Plain = text.size() == 1;
+        }
+        }
+        table[b].Length = static_cast<unsigned char>(text.size());
+        text.copy(table[b].Bytes, text.size());
+    }
+    return table;
+}
+
+const TByteTable& ByteTable(TTableVariant variant) {
+    static const TByteTable utf8 = MakeByteTable(TTableVariant::Utf8);
+    static const TByteTable singleByte = MakeByteTable(TTableVariant::SingleByte);
+    return variant == TTableVariant::Utf8 ? utf8 : singleByte;
+}
+
+void AppendEscaped(std::string& out, std::string_view text, const TByteTable& table) {
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const TByteText& entry = table[static_cast<unsigned char>(text[i])];
+        if (entry.Plain) {
+            continue;
+        }
+        out.append(text.data() + run, i - run);
+        out.append(entry.Bytes, entry.Length);
+        run = i + 1;
+    }
+    out.append(text.data() + run, text.size() - run);
+}
+
+void AppendAttribute(std::string& out, std::string_view name, std::string_view value,
+                     const TByteTable& table) {
+    out += ' ';
+    AppendEscaped(out, name, table);
+    out += "=\"";
+    AppendEscaped(out, value, table);
+    out += '"';
+}
+
+bool IsNameChar(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '-' || c == '.' || c >= 0xC0 || c == 0xA8 || c == 0xB8;
+}
+
+bool IsUsableName(std::string_view name) {
+    if (name.empty() || (name[0] >= '0' && name[0] <= '9') || name[0] == '-' || name[0] == '.') {
+        return false;
+    }
+    for (char c : name) {
+        if (!IsNameChar(static_cast<unsigned char>(c))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string AttributeNameOf(std::string_view name) {
+    std::string result(name);
+    for (char& c : result) {
+        if (!IsNameChar(static_cast<unsigned char>(c))) {
+            c = '_';
+        }
+    }
+    return result;
+}
+
+std::vector<std::string> AttributeNames(const std::vector<TFieldDef>& defs) {
+    std::vector<std::string> names;
+    for (const TFieldDef& def : defs) {
+        if (def.Name.size() > static_cast<std::size_t>(kMaxFieldNameLength)) {
+            throw EStoreError(
+                Format("Fieldname %s exceeds %d chars", {def.Name, kMaxFieldNameLength}));
+        }
+        std::string name = AttributeNameOf(def.Name);
+        for (std::size_t k = 0; k < names.size(); ++k) {
+            if (names[k] == name) {
+                throw EStoreError(Format("Fields '%s' and '%s' cannot both be written as '%s'",
+                                         {defs[k].Name, def.Name, name}));
+            }
+        }
+        names.push_back(std::move(name));
+    }
+    return names;
+}
+
+void AppendField(std::string& out, const TFieldDef& def, std::string_view attrName,
+                 const TByteTable& table) {
+    out += "<FIELD";
+    if (!IsUsableName(def.Name)) {
+        AppendAttribute(out, "fieldname", def.Name, table);
+    }
+    AppendAttribute(out, "attrname", attrName, table);
+    AppendAttribute(out, "fieldtype", FieldTypeName(def.Type), table);
+    const std::pair<bool, std::string_view> flags[] = {{def.ReadOnly, "readonly"},
+                                                       {def.Required, "required"},
+                                                       {def.Hidden, "hidden"},
+                                                       {def.LinkField, "linkfield"}};
+    for (const auto& [set, name] : flags) {
+        if (set) {
+            AppendAttribute(out, name, "true", table);
+        }
+    }
+    if (const std::string_view subtype = ImpliedSubtype(def.Type); !subtype.empty()) {
+        AppendAttribute(out, "SUBTYPE", subtype, table);
+    }
+    if (def.Size > 0) {
+        char digits[16];
+        const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, def.Size);
+        AppendAttribute(out, "WIDTH", std::string_view(digits, end - digits), table);
+    }
+    for (const auto& [name, value] : def.Properties) {
+        AppendAttribute(out, name, value, table);
+    }
+    out += "/>";
+}
+
+} // namespace
+
+std::string FormatTable(const TTable& table, TTableVariant variant) {
+    const TByteTable& bytes = ByteTable(variant);
+    const std::vector<TFieldDef>& defs = table.FieldDefs();
+    std::vector<std::string> names = AttributeNames(defs);
+    for (std::string& name : names) {
+        std::string escaped;
+        AppendEscaped(escaped, name, bytes);
+        name = std::move(escaped);
+    }
+
+    std::string out;
+    out.reserve(256 + table.RecordCount() * (64 + 24 * defs.size()));
+    out += variant == TTableVariant::Utf8
+               ? "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>  "
+               : "<?xml version=\"1.0\" standalone=\"yes\"?>  ";
+    out += "<DATAPACKET Version=\"2.0\"><METADATA><FIELDS>";
+    for (std::size_t i = 0; i < defs.size(); ++i) {
+        AppendField(out, defs[i], AttributeNameOf(defs[i].Name), bytes);
+    }
+    out += "</FIELDS><PARAMS";
+    if (table.AutoIncField() >= 0) {
+        char digits[24];
+        const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, table.AutoIncValue());
+        AppendAttribute(out, "AUTOINCVALUE", std::string_view(digits, end - digits), bytes);
+    }
+    for (const auto& [name, value] : table.Properties()) {
+        AppendAttribute(out, name, value, bytes);
+    }
+    out += "/></METADATA><ROWDATA>";
+    std::string text;
+    for (std::size_t r = 0; r < table.RecordCount(); ++r) {
+        const TRow& row = table.Row(r);
+        out += "<ROW";
+        for (std::size_t f = 0; f < defs.size(); ++f) {
+            if (std::holds_alternative<std::monostate>(row[f])) {
+                continue;
+            }
+            out += ' ';
+            out += names[f];
+            out += "=\"";
+            if (const auto* s = std::get_if<std::string>(&row[f])) {
+                AppendEscaped(out, *s, bytes);
+            } else {
+                text.clear();
+                AppendValueText(text, defs[f].Type, row[f]);
+                AppendEscaped(out, text, bytes);
+            }
+            out += '"';
+        }
+        out += "/>";
+    }
+    out += "</ROWDATA></DATAPACKET>";
+    return out;
+}
