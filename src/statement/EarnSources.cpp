@@ -8,15 +8,6 @@ constexpr std::string_view kSection = "Источники";
 constexpr std::string_view kName = "Наименование";
 constexpr std::string_view kSymbol = "Символ";
 
-TXNod& SourcesSection(TXNod& root) {
-    for (int i = 0; i < root.SectionCount(); ++i) {
-        if (root.SectionByIndex(i).Name == kSection) {
-            return root.SectionByIndex(i);
-        }
-    }
-    return root.AddSection(kSection);
-}
-
 void SetSource(TXNod& source, std::string_view name, std::string_view symbol) {
     source.SetAttribute(kName, name);
     source.SetAttribute(kSymbol, symbol);
@@ -25,7 +16,7 @@ void SetSource(TXNod& source, std::string_view name, std::string_view symbol) {
 } // namespace
 
 std::vector<TEarnSource> BuildEarnSourceList(TXNod& root) {
-    TXNod& section = SourcesSection(root);
+    TXNod& section = root.Section(kSection);
     if (section.SectionCount() == 0) {
         SetSource(section.AddSection("1"), "Торговая выручка", "02");
     }
@@ -42,19 +33,19 @@ std::string EarnSourceCaption(const TEarnSource& source) {
 }
 
 void AddEarnSource(TXNod& root, std::string_view name, std::string_view symbol) {
-    TXNod& section = SourcesSection(root);
+    TXNod& section = root.Section(kSection);
     SetSource(section.AddSection(Format("%d", {section.SectionCount() + 1})), name, symbol);
 }
 
 void ChangeEarnSource(TXNod& root, int index, std::string_view name, std::string_view symbol) {
-    TXNod& section = SourcesSection(root);
+    TXNod& section = root.Section(kSection);
     if (index >= 0 && index < section.SectionCount()) {
         SetSource(section.SectionByIndex(index), name, symbol);
     }
 }
 
 bool DeleteEarnSource(TXNod& root, int index) {
-    TXNod& section = SourcesSection(root);
+    TXNod& section = root.Section(kSection);
     if (index < 0 || index >= section.SectionCount()) {
         return false;
     }

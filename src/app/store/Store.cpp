@@ -72,7 +72,7 @@ std::vector<std::string> TStore::Open() {
         } catch (const EAppError& e) {
             documents.Table.Close();
             documents.Failure = e.what();
-            errors.push_back(e.what());
+            errors.push_back(UnusableMessage(TStoreTable::Documents));
         }
     }
     ReadDefaults();
@@ -105,7 +105,7 @@ void TStore::LoadTable(TStoreTable which, std::vector<std::string>& errors) {
     } catch (const EAppError& e) {
         slot.Table.Close();
         slot.Failure = e.what();
-        errors.push_back(e.what());
+        errors.push_back(UnusableMessage(which));
     }
 }
 
@@ -113,11 +113,15 @@ std::optional<std::string> TStore::Failure(TStoreTable which) const {
     return tables_[static_cast<int>(which)].Failure;
 }
 
+std::string TStore::UnusableMessage(TStoreTable which) const {
+    return Format("The table file \"%s\" could not be loaded: %s",
+                  {kFileNames[static_cast<int>(which)], *Failure(which)});
+}
+
 TTable& TStore::Usable(TStoreTable which) {
     TSlot& slot = tables_[static_cast<int>(which)];
     if (slot.Failure) {
-        throw EStoreError(Format("The table file \"%s\" could not be loaded: %s",
-                                 {kFileNames[static_cast<int>(which)], *slot.Failure}));
+        throw EStoreError(UnusableMessage(which));
     }
     return slot.Table;
 }

@@ -34,7 +34,8 @@ public:
 
     // Loads the tables (in the order Config, Firms, Banks, Documents), upgrades
     // the statements table, reads the default IDs and "Data.txt". Returns the
-    // messages of what failed, in that order; an empty list when all went well.
+    // messages of what failed, in that order, each naming its file; an empty
+    // list when all went well.
     std::vector<std::string> Open();
 
     TTable& Config() { return Usable(TStoreTable::Config); }
@@ -69,6 +70,7 @@ private:
     };
 
     TTable& Usable(TStoreTable which);
+    std::string UnusableMessage(TStoreTable which) const;
     void LoadTable(TStoreTable which, std::vector<std::string>& errors);
     void Save(TStoreTable which);
     void ReadDefaults();
