@@ -42,7 +42,7 @@ std::vector<TDocumentListRow> BuildDocumentList(const TTable& documents, const T
     std::vector<TDocumentListRow> rows;
     rows.reserve(documents.RecordCount());
     for (std::size_t r = 0; r < documents.RecordCount(); ++r) {
-        const TRow& row = documents.Row(r);
+        const TRowView row = documents.Row(r);
         TDocumentListRow& out = rows.emplace_back();
         out.ID = ValueAsInteger(defs[id], row[id]);
         out.Date = FormatDateTime("dd.mm.yyyy   t", ValueAsFloat(defs[date], row[date]));

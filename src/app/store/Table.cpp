@@ -8,6 +8,8 @@
 #include "text/Format.h"
 #include "text/TextCase.h"
 
+#include <algorithm>
+
 namespace {
 
 bool SameNameNoCase(std::string_view a, std::string_view b) {
@@ -71,7 +73,8 @@ void TFieldRef::Clear() {
 // --- TTable: definitions and life cycle
 
 void TTable::Close() {
-    rows_.clear();
+    values_.clear();
+    rowCount_ = 0;
     buffer_.clear();
     index_.clear();
     indexValid_ = false;
@@ -130,7 +133,7 @@ void TTable::SaveToFile(const std::filesystem::path& path, TTableVariant variant
     WriteTableFile(path, SaveToBytes(variant));
 }
 
-void TTable::LoadFromBytes(std::string_view bytes, std::string_view fileName) {
+void TTable::LoadFromBytes(std::string bytes, std::string_view fileName) {
     ClearDefinitions();
     TTable loaded;
     ParseTable(bytes, fileName, loaded);
@@ -145,8 +148,9 @@ std::string TTable::SaveToBytes(TTableVariant variant) {
     return FormatTable(*this, variant);
 }
 
-std::optional<std::int64_t> TTable::AdoptRows(std::vector<TRow> rows) {
-    rows_ = std::move(rows);
+std::optional<std::int64_t> TTable::AdoptRows(std::vector<TValue> values, std::size_t rowCount) {
+    values_ = std::move(values);
+    rowCount_ = rowCount;
     return RebuildIndex();
 }
 
@@ -175,13 +179,13 @@ void TTable::First() {
 void TTable::Next() {
     CheckActive();
     ToBrowse();
-    if (current_ < rows_.size()) {
+    if (current_ < rowCount_) {
         ++current_;
     }
 }
 
 bool TTable::Eof() const {
-    return !Active() || current_ >= rows_.size();
+    return !Active() || current_ >= rowCount_;
 }
 
 bool TTable::Locate(std::int64_t id) {
@@ -201,36 +205,55 @@ std::optional<std::size_t> TTable::FindRow(std::int64_t id) const {
     if (!indexValid_) {
         RebuildIndex();
     }
-    const auto found = index_.find(id);
-    if (found == index_.end()) {
+    const auto found =
+        std::lower_bound(index_.begin(), index_.end(), id,
+                         [](const auto& entry, std::int64_t key) { return entry.first < key; });
+    if (found == index_.end() || found->first != id) {
         return std::nullopt;
     }
     return found->second;
 }
 
+const TValue* TTable::IdOf(std::size_t row) const {
+    return &values_[row * defs_.size() + static_cast<std::size_t>(idField_)];
+}
+
 std::optional<std::int64_t> TTable::RebuildIndex() const {
-    std::optional<std::int64_t> duplicate;
     index_.clear();
-    if (idField_ >= 0) {
-        index_.reserve(rows_.size());
-        for (std::size_t i = 0; i < rows_.size(); ++i) {
-            if (const auto* id = std::get_if<std::int64_t>(&rows_[i][idField_])) {
-                if (!index_.emplace(*id, i).second && !duplicate) {
-                    duplicate = *id;
-                }
-            }
+    indexValid_ = true;
+    if (idField_ < 0) {
+        return std::nullopt;
+    }
+    index_.reserve(rowCount_);
+    bool sorted = true;
+    for (std::size_t i = 0; i < rowCount_; ++i) {
+        if (const auto* id = std::get_if<std::int64_t>(IdOf(i))) {
+            sorted = sorted && (index_.empty() || index_.back().first < *id);
+            index_.emplace_back(*id, i);
         }
     }
-    indexValid_ = true;
-    return duplicate;
+    if (!sorted) {
+        std::sort(index_.begin(), index_.end());
+    }
+    const auto same =
+        std::adjacent_find(index_.begin(), index_.end(),
+                           [](const auto& a, const auto& b) { return a.first == b.first; });
+    if (same != index_.end()) {
+        return same->first;
+    }
+    return std::nullopt;
 }
 
 void TTable::IndexRow(std::size_t index) {
     if (idField_ < 0 || !indexValid_) {
         return;
     }
-    if (const auto* id = std::get_if<std::int64_t>(&rows_[index][idField_])) {
-        index_.emplace(*id, index);
+    if (const auto* id = std::get_if<std::int64_t>(IdOf(index))) {
+        if (index_.empty() || index_.back().first < *id) {
+            index_.emplace_back(*id, index);
+        } else {
+            indexValid_ = false;
+        }
     }
 }
 
@@ -268,8 +291,8 @@ const TValue& TTable::CurrentValue(int field) const {
     if (Editing()) {
         return buffer_[field];
     }
-    if (current_ < rows_.size()) {
-        return rows_[current_][field];
+    if (current_ < rowCount_) {
+        return Row(current_)[field];
     }
     return kEmptyValue;
 }
@@ -296,14 +319,15 @@ void TTable::Edit() {
     if (Editing()) {
         return;
     }
-    if (current_ >= rows_.size()) {
-        if (rows_.empty()) {
+    if (current_ >= rowCount_) {
+        if (rowCount_ == 0) {
             Append();
             return;
         }
-        current_ = rows_.size() - 1;
+        current_ = rowCount_ - 1;
     }
-    buffer_ = rows_[current_];
+    const TRowView row = Row(current_);
+    buffer_.assign(row.begin(), row.end());
     state_ = TState::Edit;
 }
 
@@ -325,17 +349,19 @@ void TTable::Post() {
         }
     }
     if (state_ == TState::Insert) {
-        rows_.push_back(std::move(buffer_));
-        current_ = rows_.size() - 1;
+        values_.insert(values_.end(), std::make_move_iterator(buffer_.begin()),
+                       std::make_move_iterator(buffer_.end()));
+        current_ = rowCount_++;
         IndexRow(current_);
         if (autoIncField_ >= 0) {
             ++autoIncValue_;
         }
     } else {
-        if (idField_ >= 0 && rows_[current_][idField_] != buffer_[idField_]) {
+        if (idField_ >= 0 && *IdOf(current_) != buffer_[idField_]) {
             indexValid_ = false;
         }
-        rows_[current_] = std::move(buffer_);
+        std::move(buffer_.begin(), buffer_.end(),
+                  values_.begin() + static_cast<std::ptrdiff_t>(current_ * defs_.size()));
     }
     buffer_.clear();
     state_ = TState::Browse;
@@ -352,12 +378,14 @@ void TTable::Cancel() {
 void TTable::Remove() {
     CheckActive();
     ToBrowse();
-    if (current_ >= rows_.size()) {
+    if (current_ >= rowCount_) {
         throw EStoreError("Cannot perform this operation on an empty dataset");
     }
-    rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(current_));
+    const auto first = values_.begin() + static_cast<std::ptrdiff_t>(current_ * defs_.size());
+    values_.erase(first, first + static_cast<std::ptrdiff_t>(defs_.size()));
+    --rowCount_;
     indexValid_ = false;
-    if (current_ >= rows_.size() && current_ > 0) {
+    if (current_ >= rowCount_ && current_ > 0) {
         --current_;
     }
     ++changeCount_;

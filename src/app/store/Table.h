@@ -15,9 +15,9 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -26,6 +26,8 @@
 // date-times) or text.
 using TValue = std::variant<std::monostate, std::int64_t, double, std::string>;
 using TRow = std::vector<TValue>;
+// The values of one stored row, in field order.
+using TRowView = std::span<const TValue>;
 
 enum class TTableVariant { Utf8, SingleByte };
 
@@ -84,8 +86,9 @@ public:
     void LoadFromFile(const std::filesystem::path& path);
     // Writes the whole file anew in the given variant.
     void SaveToFile(const std::filesystem::path& path, TTableVariant variant);
-    // Replaces definitions, properties and rows by those of the file's bytes.
-    void LoadFromBytes(std::string_view bytes, std::string_view fileName);
+    // Replaces definitions, properties and rows by those of the file's bytes
+    // (which a UTF-8 file has converted to Windows-1251 in place).
+    void LoadFromBytes(std::string bytes, std::string_view fileName);
     // The bytes of the table file.
     std::string SaveToBytes(TTableVariant variant);
 
@@ -97,7 +100,7 @@ public:
     void First();
     void Next();
     bool Eof() const;
-    std::size_t RecordCount() const { return rows_.size(); }
+    std::size_t RecordCount() const { return rowCount_; }
     // The current row's position; RecordCount() past the end.
     std::size_t RecNo() const { return current_; }
     // Makes the row with this ID current; false (and no move) when there is none.
@@ -118,12 +121,14 @@ public:
     bool Editing() const { return state_ == TState::Edit || state_ == TState::Insert; }
 
     // --- direct reading, without moving the current row
-    const TRow& Row(std::size_t index) const { return rows_[index]; }
+    TRowView Row(std::size_t index) const {
+        return {values_.data() + index * defs_.size(), defs_.size()};
+    }
     std::optional<std::size_t> FindRow(std::int64_t id) const;
 
-    // Load-time access for the reader: rows are handed over whole. Returns an
-    // ID that two rows share, if any.
-    std::optional<std::int64_t> AdoptRows(std::vector<TRow> rows);
+    // Load-time access for the reader: the values of all rows, row after row,
+    // are handed over whole. Returns an ID that two rows share, if any.
+    std::optional<std::int64_t> AdoptRows(std::vector<TValue> values, std::size_t rowCount);
 
 private:
     friend class TFieldRef;
@@ -135,10 +140,12 @@ private:
     std::optional<std::int64_t> RebuildIndex() const;
     const TValue& CurrentValue(int field) const;
     TValue& BufferValue(int field);
+    const TValue* IdOf(std::size_t row) const;
 
     std::vector<TFieldDef> defs_;
     std::vector<std::pair<std::string, std::string>> properties_;
-    std::vector<TRow> rows_;
+    std::vector<TValue> values_; // row after row
+    std::size_t rowCount_ = 0;
     TRow buffer_;
     TState state_ = TState::Inactive;
     std::size_t current_ = 0;
@@ -146,6 +153,8 @@ private:
     int autoIncField_ = -1;
     int idField_ = -1;
     int changeCount_ = 0;
-    mutable std::unordered_map<std::int64_t, std::size_t> index_;
+    // (ID, row) sorted by ID. IDs grow as rows are appended, so the index
+    // mostly grows at its end; other changes rebuild it on the next lookup.
+    mutable std::vector<std::pair<std::int64_t, std::size_t>> index_;
     mutable bool indexValid_ = false;
 };

@@ -3,7 +3,6 @@
 #include "app/store/StoreError.h"
 #include "app/store/ValueText.h"
 #include "app/store/XmlScanner.h"
-#include "text/Cp1251.h"
 #include "text/Format.h"
 #include "text/TextCase.h"
 
@@ -27,25 +26,16 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+// Whether the text is UTF-8: a byte order mark, or encoding="UTF-8" in the
+// declaration.
+// Reads Windows-1251 text (a UTF-8 file is converted first).
 class TReader {
 public:
-    TReader(std::string_view bytes, TTable& table)
-        : bytes_(bytes), table_(table), scanner_(bytes, 0) {
-        if (bytes.starts_with("\xEF\xBB\xBF")) {
-            utf8_ = true;
-            scanner_ = TXmlScanner(bytes, 3);
-        }
-    }
+    TReader(std::string& text, TTable& table) : bytes_(text), table_(table), scanner_(text) {}
 
     void Read();
 
 private:
-    std::string_view Decode(const TXmlAttribute& attribute) {
-        return DecodeAttributeValue(attribute.Raw, utf8_, scratch_, OffsetOf(attribute.Raw));
-    }
-    std::size_t OffsetOf(std::string_view part) const {
-        return static_cast<std::size_t>(part.data() - bytes_.data());
-    }
     [[noreturn]] void Fail(std::string message) const {
         scanner_.Fail(scanner_.Offset(), std::move(message));
     }
@@ -66,24 +56,20 @@ private:
     void ReadRow();
     void Finish();
 
-    std::string_view bytes_;
+    const std::string& bytes_;
     TTable& table_;
     TXmlScanner scanner_;
-    bool utf8_ = false;
     bool haveFields_ = false;
-    std::string scratch_;
     std::vector<std::pair<std::string, std::string>> params_;
-    // The attribute name of each field as it stands in the file's bytes.
-    std::vector<std::string> rawNames_;
-    std::vector<TRow> rows_;
+    std::vector<std::string> attrNames_; // of each field
+    std::vector<TValue> values_;         // row after row
+    std::size_t rowCount_ = 0;
     std::size_t hint_ = 0;
 };
 
 void TReader::Read() {
+    scanner_.ReadPrologue();
     TToken token = scanner_.Next();
-    if (!utf8_ && EqualNoCase(scanner_.Encoding(), "UTF-8")) {
-        utf8_ = true;
-    }
     if (token == TToken::Eof) {
         Fail("the file is empty");
     }
@@ -157,20 +143,16 @@ void TReader::ReadFields() {
 void TReader::ReadField() {
     TFieldDef def;
     std::string fieldName, attrName, typeName, subtype;
-    std::string rawName;
     bool haveAttrName = false, haveType = false;
     for (const auto& attribute : scanner_.Attributes()) {
         const std::string_view key = attribute.Name;
-        const std::string value(Decode(attribute));
+        const std::string value(attribute.Value);
         auto flag = [&] { return EqualNoCase(value, "true"); };
         if (key == "fieldname") {
             fieldName = value;
         } else if (key == "attrname") {
             attrName = value;
             haveAttrName = true;
-            rawName = attribute.Raw.find('&') == std::string_view::npos
-                          ? std::string(attribute.Raw)
-                          : (utf8_ ? Cp1251ToUtf8(value) : value);
         } else if (key == "fieldtype") {
             typeName = value;
             haveType = true;
@@ -217,16 +199,16 @@ void TReader::ReadField() {
     if (table_.FieldIndex(def.Name) >= 0) {
         Fail("the field \"" + def.Name + "\" is defined twice");
     }
-    if (std::find(rawNames_.begin(), rawNames_.end(), rawName) != rawNames_.end()) {
+    if (std::find(attrNames_.begin(), attrNames_.end(), attrName) != attrNames_.end()) {
         Fail("the attribute name \"" + attrName + "\" is used by two fields");
     }
     table_.AddFieldDef(std::move(def));
-    rawNames_.push_back(std::move(rawName));
+    attrNames_.push_back(std::move(attrName));
 }
 
 void TReader::ReadParams() {
     for (const auto& attribute : scanner_.Attributes()) {
-        const std::string value(Decode(attribute));
+        const std::string value(attribute.Value);
         if ((attribute.Name == "CHANGE_LOG" && !value.empty()) ||
             (attribute.Name == "DATASET_DELTA" && value != "0" && !value.empty())) {
             Fail("the table holds unmerged changes (" + std::string(attribute.Name) +
@@ -244,8 +226,8 @@ void TReader::ReadRows() {
         return;
     }
     const std::string_view name = scanner_.Name();
-    // A row takes some 150 bytes or more; this spares most regrowing.
-    rows_.reserve(rows_.size() + bytes_.size() / 256);
+    // A row takes some 150 bytes of the file or more: room for all of them.
+    values_.reserve(values_.size() + table_.FieldDefs().size() * (bytes_.size() / 150 + 1));
     TToken token = scanner_.Next();
     for (; token == TToken::Start; token = scanner_.Next()) {
         if (IsStart(token, "ROW")) {
@@ -263,20 +245,21 @@ void TReader::ReadRow() {
     }
     const std::vector<TFieldDef>& defs = table_.FieldDefs();
     const std::size_t count = defs.size();
-    TRow row(count);
+    values_.resize(values_.size() + count);
+    const std::span<TValue> row(values_.data() + values_.size() - count, count);
     for (const auto& attribute : scanner_.Attributes()) {
         // Rows list their values in field order, so the next field is the best guess.
         std::size_t field = count;
         for (std::size_t k = 0; k < count; ++k) {
             const std::size_t candidate = (hint_ + k) % count;
-            if (rawNames_[candidate] == attribute.Name) {
+            if (attrNames_[candidate] == attribute.Name) {
                 field = candidate;
                 break;
             }
         }
         if (field == count) {
             if (attribute.Name == "RowState") {
-                const std::string_view state = Decode(attribute);
+                const std::string_view state = attribute.Value;
                 if (state != "0" && !state.empty()) {
                     Fail("a row with unmerged changes (RowState=\"" + std::string(state) +
                          "\"); save the table without a change log first");
@@ -289,21 +272,21 @@ void TReader::ReadRow() {
         if (!std::holds_alternative<std::monostate>(row[field])) {
             Fail("the field \"" + defs[field].Name + "\" appears twice in a ROW");
         }
-        const std::string_view text = Decode(attribute);
+        const std::string_view text = attribute.Value;
         if (!text.empty() && !ParseValueText(defs[field].Type, text, row[field])) {
             Fail("the value \"" + std::string(text) + "\" of the field \"" + defs[field].Name +
                  "\" is no " + std::string(FieldTypeName(defs[field].Type)) + " value");
         }
     }
-    rows_.push_back(std::move(row));
+    ++rowCount_;
 }
 
 void TReader::Finish() {
     const int autoInc = table_.AutoIncField();
     std::int64_t next = 1;
     if (autoInc >= 0) {
-        for (const TRow& row : rows_) {
-            if (const auto* id = std::get_if<std::int64_t>(&row[autoInc])) {
+        for (std::size_t i = autoInc; i < values_.size(); i += table_.FieldDefs().size()) {
+            if (const auto* id = std::get_if<std::int64_t>(&values_[i])) {
                 next = std::max(next, *id + 1);
             }
         }
@@ -320,7 +303,7 @@ void TReader::Finish() {
         }
     }
     table_.SetAutoIncValue(next);
-    if (const auto duplicate = table_.AdoptRows(std::move(rows_))) {
+    if (const auto duplicate = table_.AdoptRows(std::move(values_), rowCount_)) {
         Fail(Format("the ID %d is used by two rows", {static_cast<long long>(*duplicate)}));
     }
 }
@@ -332,7 +315,7 @@ int LineOf(std::string_view bytes, std::size_t offset) {
 
 } // namespace
 
-void ParseTable(std::string_view bytes, std::string_view fileName, TTable& table) {
+void ParseTable(std::string& bytes, std::string_view fileName, TTable& table) {
     try {
         TReader(bytes, table).Read();
     } catch (const TXmlSyntaxError& error) {

@@ -20,5 +20,6 @@
 
 #include <string_view>
 
-// Fills an empty, closed table from the bytes of a table file.
-void ParseTable(std::string_view bytes, std::string_view fileName, TTable& table);
+// Fills an empty, closed table from the bytes of a table file; the bytes of
+// a UTF-8 file are converted to Windows-1251 in place.
+void ParseTable(std::string& bytes, std::string_view fileName, TTable& table);

@@ -202,7 +202,7 @@ std::string FormatTable(const TTable& table, TTableVariant variant) {
     out += "/></METADATA><ROWDATA>";
     std::string text;
     for (std::size_t r = 0; r < table.RecordCount(); ++r) {
-        const TRow& row = table.Row(r);
+        const TRowView row = table.Row(r);
         out += "<ROW";
         for (std::size_t f = 0; f < defs.size(); ++f) {
             if (std::holds_alternative<std::monostate>(row[f])) {

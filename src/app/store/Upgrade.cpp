@@ -36,7 +36,7 @@ bool UpgradeTable(TTable& table, const std::filesystem::path& directory, std::st
         source.push_back(table.FieldIndex(def.Name));
     }
     for (std::size_t r = 0; r < table.RecordCount(); ++r) {
-        const TRow& row = table.Row(r);
+        const TRowView row = table.Row(r);
         rebuilt.Append();
         for (std::size_t f = 0; f < source.size(); ++f) {
             if (source[f] >= 0) {

@@ -2,6 +2,8 @@
 
 #include "text/Cp1251.h"
 
+#include <array>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -10,8 +12,64 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-bool EndsName(char c) {
-    return IsBlank(c) || c == '/' || c == '>' || c == '=' || c == '?';
+bool EqualNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) {
+            return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+        };
+        if (lower(a[i]) != lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Byte classes for the scanning loops, which run over every byte of a file.
+enum : unsigned char {
+    kEndsName = 1,  // blank / > = ?
+    kBadInName = 2, // < " '
+    kEndsValue = 4, // " ' < &
+};
+
+constexpr std::array<unsigned char, 256> MakeClasses() {
+    std::array<unsigned char, 256> classes{};
+    for (unsigned char c : {' ', '\t', '\r', '\n', '/', '>', '=', '?'}) {
+        classes[c] |= kEndsName;
+    }
+    for (unsigned char c : {'<', '"', '\''}) {
+        classes[c] |= kBadInName | kEndsValue;
+    }
+    classes['&'] |= kEndsValue;
+    return classes;
+}
+
+constexpr std::array<unsigned char, 256> kClasses = MakeClasses();
+
+// The first position from `i` on whose byte has one of the classes, or the end.
+template <unsigned char mask> std::size_t FindClass(std::string_view text, std::size_t i) {
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t n = text.size();
+    for (; i + 4 <= n; i += 4) {
+        if (kClasses[p[i]] & mask) {
+            return i;
+        }
+        if (kClasses[p[i + 1]] & mask) {
+            return i + 1;
+        }
+        if (kClasses[p[i + 2]] & mask) {
+            return i + 2;
+        }
+        if (kClasses[p[i + 3]] & mask) {
+            return i + 3;
+        }
+    }
+    while (i < n && !(kClasses[p[i]] & mask)) {
+        ++i;
+    }
+    return i;
 }
 
 // One UTF-8 sequence at text[i] (i advanced past it); 0xFFFFFFFF when invalid.
@@ -47,10 +105,12 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
 }
 
 // The code point of a reference "&...;" starting at raw[i]; i advanced past it.
-char32_t DecodeReference(std::string_view raw, std::size_t& i, std::size_t offset) {
-    const std::size_t end = raw.find(';', i);
-    if (end == std::string_view::npos || end - i > 12) {
-        throw TXmlSyntaxError{offset + i, "an \"&\" that starts no reference"};
+char32_t DecodeReference(std::string_view raw, std::size_t& i) {
+    // The longest reference is "&#x10FFFF;"; look no further for its end.
+    const std::size_t length = raw.substr(i, 12).find(';');
+    const std::size_t end = i + length;
+    if (length == std::string_view::npos) {
+        throw TXmlSyntaxError{i, "an \"&\" that starts no reference"};
     }
     const std::string_view name = raw.substr(i + 1, end - i - 1);
     const std::size_t at = i;
@@ -94,41 +154,62 @@ char32_t DecodeReference(std::string_view raw, std::size_t& i, std::size_t offse
             return cp;
         }
     }
-    throw TXmlSyntaxError{offset + at, "an unknown reference \"&" + std::string(name) + ";\""};
+    throw TXmlSyntaxError{at, "an unknown reference \"&" + std::string(name) + ";\""};
 }
 
 } // namespace
 
-std::string_view DecodeAttributeValue(std::string_view raw, bool utf8, std::string& scratch,
-                                      std::size_t offset) {
-    std::size_t i = 0;
-    for (; i < raw.size(); ++i) {
-        const auto c = static_cast<unsigned char>(raw[i]);
-        if (c == '&' || (utf8 && c >= 0x80)) {
-            break;
-        }
-    }
-    if (i == raw.size()) {
-        return raw;
-    }
-    scratch.assign(raw.data(), i);
-    while (i < raw.size()) {
-        const auto c = static_cast<unsigned char>(raw[i]);
-        if (c == '&') {
-            scratch += CodePointToCp1251(DecodeReference(raw, i, offset));
-        } else if (utf8 && c >= 0x80) {
-            const std::size_t at = i;
-            const char32_t cp = DecodeUtf8(raw, i);
-            if (cp == 0xFFFFFFFF) {
-                throw TXmlSyntaxError{offset + at, "invalid UTF-8"};
+void TXmlScanner::ConvertRestFromUtf8() {
+    const std::string_view source = text_;
+    char* out = text_.data();
+    std::size_t written = pos_;
+    std::size_t i = pos_;
+    while (i < source.size()) {
+        // Runs of ASCII are moved eight bytes at a time.
+        std::size_t run = i;
+        while (run + 8 <= source.size()) {
+            std::uint64_t word;
+            std::memcpy(&word, source.data() + run, 8);
+            if ((word & 0x8080808080808080ull) != 0) {
+                break;
             }
-            scratch += CodePointToCp1251(cp);
-        } else {
-            scratch += static_cast<char>(c);
-            ++i;
+            run += 8;
+        }
+        while (run < source.size() && static_cast<unsigned char>(source[run]) < 0x80) {
+            ++run;
+        }
+        std::memmove(out + written, source.data() + i, run - i);
+        written += run - i;
+        i = run;
+        if (i < source.size()) {
+            const char32_t cp = DecodeUtf8(source, i);
+            if (cp == 0xFFFFFFFF) {
+                // The offset counts in the text converted so far, which keeps its lines.
+                text_.resize(written);
+                Fail(written, "invalid UTF-8");
+            }
+            out[written++] = CodePointToCp1251(cp);
         }
     }
-    return scratch;
+    text_.resize(written);
+}
+
+void TXmlScanner::ReadPrologue() {
+    bool utf8 = std::string_view(text_).starts_with("\xEF\xBB\xBF");
+    if (utf8) {
+        pos_ = 3;
+    }
+    if (std::string_view(text_).substr(pos_).starts_with("<?xml")) {
+        tokenStart_ = pos_;
+        pos_ += 5;
+        ReadAttributes(true);
+        for (const auto& attribute : attributes_) {
+            utf8 = utf8 || (attribute.Name == "encoding" && EqualNoCase(attribute.Value, "UTF-8"));
+        }
+    }
+    if (utf8) {
+        ConvertRestFromUtf8();
+    }
 }
 
 void TXmlScanner::Fail(std::size_t offset, std::string message) const {
@@ -151,16 +232,14 @@ void TXmlScanner::SkipPast(std::string_view terminator, const char* what) {
 
 std::string_view TXmlScanner::ReadName() {
     const std::size_t start = pos_;
-    while (pos_ < text_.size() && !EndsName(text_[pos_])) {
-        if (text_[pos_] == '<' || text_[pos_] == '"' || text_[pos_] == '\'') {
-            Fail(pos_, "a name with a forbidden character");
-        }
-        ++pos_;
+    pos_ = FindClass<kEndsName | kBadInName>(text_, pos_);
+    if (pos_ < text_.size() && (kClasses[static_cast<unsigned char>(text_[pos_])] & kBadInName)) {
+        Fail(pos_, "a name with a forbidden character");
     }
     if (pos_ == start) {
         Fail(start, "a missing name");
     }
-    return text_.substr(start, pos_ - start);
+    return std::string_view(text_).substr(start, pos_ - start);
 }
 
 void TXmlScanner::ReadAttributes(bool declaration) {
@@ -198,22 +277,49 @@ void TXmlScanner::ReadAttributes(bool declaration) {
         }
         ++pos_;
         SkipBlanks();
-        if (pos_ >= text_.size() || (text_[pos_] != '"' && text_[pos_] != '\'')) {
-            Fail(pos_, "an attribute value without quotes");
+        const std::string_view value = ReadValue();
+        attributes_.push_back({name, value});
+    }
+}
+
+std::string_view TXmlScanner::ReadValue() {
+    if (pos_ >= text_.size() || (text_[pos_] != '"' && text_[pos_] != '\'')) {
+        Fail(pos_, "an attribute value without quotes");
+    }
+    const char quote = text_[pos_++];
+    const std::size_t start = pos_;
+    char* data = text_.data();
+    std::size_t written = pos_; // decoded text is never longer than its source
+    for (;;) {
+        const std::size_t stop = FindClass<kEndsValue>(text_, pos_);
+        if (stop >= text_.size()) {
+            Fail(start, "an unterminated attribute value");
         }
-        const char quote = text_[pos_++];
-        const void* close = std::memchr(text_.data() + pos_, quote, text_.size() - pos_);
-        if (close == nullptr) {
-            Fail(pos_, "an unterminated attribute value");
+        if (written != pos_) {
+            std::memmove(data + written, data + pos_, stop - pos_);
         }
-        const std::size_t end = static_cast<const char*>(close) - text_.data();
-        const std::string_view raw = text_.substr(pos_, end - pos_);
-        if (std::memchr(raw.data(), '<', raw.size()) != nullptr) {
+        written += stop - pos_;
+        pos_ = stop;
+        const char c = data[pos_];
+        if (c == quote) {
+            break;
+        }
+        if (c == '<') {
             Fail(pos_, "a \"<\" inside an attribute value");
         }
-        attributes_.push_back({name, raw});
-        pos_ = end + 1;
+        if (c != '&') {
+            data[written++] = data[pos_++]; // the other quote
+        } else if (text_.size() - pos_ >= 4 && data[pos_ + 2] == 't' && data[pos_ + 3] == ';' &&
+                   (data[pos_ + 1] == 'l' || data[pos_ + 1] == 'g')) {
+            // The writer's own "&lt;" and "&gt;" fill the cash field: read them first.
+            data[written++] = data[pos_ + 1] == 'l' ? '<' : '>';
+            pos_ += 4;
+        } else {
+            data[written++] = CodePointToCp1251(DecodeReference(text_, pos_));
+        }
     }
+    ++pos_;
+    return std::string_view(data + start, written - start);
 }
 
 TXmlScanner::TToken TXmlScanner::Next() {
@@ -226,24 +332,13 @@ TXmlScanner::TToken TXmlScanner::Next() {
         if (text_[pos_] != '<') {
             Fail(pos_, "text outside the tags");
         }
-        const std::string_view rest = text_.substr(pos_);
+        const std::string_view rest = std::string_view(text_).substr(pos_);
         if (rest.starts_with("<?")) {
             pos_ += 2;
-            const std::string_view target = ReadName();
-            if (target == "xml") {
-                if (declarationSeen_) {
-                    Fail(tokenStart_, "an XML declaration that is not at the start");
-                }
-                declarationSeen_ = true;
-                ReadAttributes(true);
-                for (const auto& attribute : attributes_) {
-                    if (attribute.Name == "encoding") {
-                        encoding_ = attribute.Raw;
-                    }
-                }
-            } else {
-                SkipPast("?>", "processing instruction");
+            if (ReadName() == "xml") {
+                Fail(tokenStart_, "an XML declaration that is not at the start");
             }
+            SkipPast("?>", "processing instruction");
             continue;
         }
         if (rest.starts_with("<!--")) {
@@ -254,7 +349,6 @@ TXmlScanner::TToken TXmlScanner::Next() {
         if (rest.starts_with("<!")) {
             Fail(pos_, "a document type declaration or CDATA section");
         }
-        declarationSeen_ = true;
         if (rest.starts_with("</")) {
             pos_ += 2;
             name_ = ReadName();

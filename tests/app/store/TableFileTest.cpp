@@ -30,7 +30,7 @@ void AddBank(TTable& table, std::string_view name, std::string_view bik) {
 
 TTable Read(std::string_view bytes) {
     TTable table;
-    table.LoadFromBytes(bytes, "Test.xml");
+    table.LoadFromBytes(std::string(bytes), "Test.xml");
     return table;
 }
 

@@ -25,7 +25,7 @@ const char kIdName[] = "<FIELD attrname=\"ID\" fieldtype=\"i4\" SUBTYPE=\"Autoin
 std::string LoadError(std::string_view bytes) {
     TTable table;
     try {
-        table.LoadFromBytes(bytes, "Firms.xml");
+        table.LoadFromBytes(std::string(bytes), "Firms.xml");
     } catch (const EStoreError& e) {
         EXPECT_FALSE(table.Active());
         EXPECT_TRUE(table.FieldDefs().empty());
