@@ -101,7 +101,7 @@ void RoundSignificant(TDecimalDigits& number, int count) {
             number.Digits.pop_back();
         }
         if (number.Digits.empty()) {
-            number.Digits = "1";
+            number.Digits.assign(1, '1');
             ++number.Exponent;
         } else {
             ++number.Digits.back();

@@ -119,7 +119,8 @@ std::string Convert(const TConversion& conversion, const FormatArg* arg,
         const std::int64_t value = ArgOf<std::int64_t>(conversion, arg);
         const std::uint64_t magnitude =
             value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-        return (value < 0 ? "-" : "") + UnsignedText(magnitude, 10, minDigits);
+        std::string text(value < 0 ? 1 : 0, '-');
+        return text += UnsignedText(magnitude, 10, minDigits);
     }
     case 'u':
         return UnsignedText(static_cast<std::uint64_t>(ArgOf<std::int64_t>(conversion, arg)), 10,

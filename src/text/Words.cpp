@@ -5,24 +5,26 @@
 
 namespace {
 
-constexpr std::array<const char*, 10> kHundreds = {
-    "",         "сто ",      "двести ",  "триста ",    "четыреста ",
-    "пятьсот ", "шестьсот ", "семьсот ", "восемьсот ", "девятьсот "};
-constexpr std::array<const char*, 10> kTens = {"",
-                                               "",
-                                               "двадцать ",
-                                               "тридцать ",
-                                               "сорок ",
-                                               "пятьдесят ",
-                                               "шестьдесят ",
-                                               "семьдесят ",
-                                               "восемьдесят ",
-                                               "девяносто "};
-constexpr std::array<const char*, 10> kTeens = {
-    "десять ",     "одиннадцать ", "двенадцать ", "тринадцать ",   "четырнадцать ",
-    "пятнадцать ", "шестнадцать ", "семнадцать ", "восемнадцать ", "девятнадцать "};
-constexpr std::array<const char*, 10> kUnits = {"",      "один ",  "два ",  "три ",    "четыре ",
-                                                "пять ", "шесть ", "семь ", "восемь ", "девять "};
+// The words of each digit by its place; teens by the units digit.
+struct TDigitWords {
+    const char* Hundreds;
+    const char* Tens;
+    const char* Teens;
+    const char* Units;
+};
+
+constexpr std::array<TDigitWords, 10> kDigits = {{
+    {"", "", "десять ", ""},
+    {"сто ", "", "одиннадцать ", "один "},
+    {"двести ", "двадцать ", "двенадцать ", "два "},
+    {"триста ", "тридцать ", "тринадцать ", "три "},
+    {"четыреста ", "сорок ", "четырнадцать ", "четыре "},
+    {"пятьсот ", "пятьдесят ", "пятнадцать ", "пять "},
+    {"шестьсот ", "шестьдесят ", "шестнадцать ", "шесть "},
+    {"семьсот ", "семьдесят ", "семнадцать ", "семь "},
+    {"восемьсот ", "восемьдесят ", "восемнадцать ", "восемь "},
+    {"девятьсот ", "девяносто ", "девятнадцать ", "девять "},
+}};
 constexpr std::array<const char*, 3> kFeminineUnits = {"", "одна ", "две "};
 
 // The word forms for 1, for 2 to 4 and for the rest.
@@ -57,12 +59,12 @@ const char* FormFor(const TForms& forms, std::uint64_t count) {
 }
 
 std::string GroupInWords(int hundreds, int tens, int units, bool feminine) {
-    std::string text = kHundreds[hundreds];
+    std::string text = kDigits[hundreds].Hundreds;
     if (tens == 1) {
-        return text + kTeens[units];
+        return text + kDigits[units].Teens;
     }
-    text += kTens[tens];
-    text += feminine && units <= 2 ? kFeminineUnits[units] : kUnits[units];
+    text += kDigits[tens].Tens;
+    text += feminine && units <= 2 ? kFeminineUnits[units] : kDigits[units].Units;
     return text;
 }
 
@@ -84,12 +86,12 @@ std::string WholeInWords(std::uint64_t number) {
     return text;
 }
 
-std::string Capitalized(std::string text) {
-    const auto first = static_cast<unsigned char>(text.empty() ? 0 : text[0]);
-    if (first >= 0xE0) {
-        text[0] = static_cast<char>(first - 32);
+// Words begin with a lower-case Cyrillic letter (0xE0-0xFF); this makes the
+// first one a capital.
+void Capitalize(std::string& text) {
+    if (!text.empty() && static_cast<unsigned char>(text.front()) >= 0xE0) {
+        text.front() = static_cast<char>(text.front() - 32);
     }
-    return text;
 }
 
 std::uint64_t Magnitude(Money amount) {
@@ -115,8 +117,10 @@ std::string NumberInWords(Money amount) {
     // A thousandth of a rouble is added before truncating, so that an amount
     // computed a hair below a whole rouble still counts as that rouble.
     const std::uint64_t whole = (Magnitude(amount) + kMoneyScale / 1000) / kMoneyScale;
-    const char* sign = amount < 0 && whole != 0 ? "минус " : "";
-    return Capitalized(sign + WholeInWords(whole));
+    std::string text(amount < 0 && whole != 0 ? "минус " : "");
+    text += WholeInWords(whole);
+    Capitalize(text);
+    return text;
 }
 
 std::string AmountInWords(Money amount) {
@@ -133,5 +137,6 @@ std::string AmountInWords(Money amount) {
     text += static_cast<char>('0' + cents / 10);
     text += static_cast<char>('0' + cents % 10);
     text += FormFor(kKopecks, static_cast<std::uint64_t>(cents));
-    return Capitalized(std::move(text));
+    Capitalize(text);
+    return text;
 }
