@@ -148,8 +148,9 @@ std::string GeneralText(double value, int precision, char mark) {
     if (std::string special = NonFiniteText(value); !special.empty()) {
         return special;
     }
+    precision = std::max(precision, 1);
     TDecimalDigits number = ExactDecimal(value);
-    RoundSignificant(number, std::max(precision, 1));
+    RoundSignificant(number, precision);
     if (number.Digits.empty()) {
         return "0";
     }

@@ -35,7 +35,7 @@ public:
     FormatArg(unsigned long v) : value_(static_cast<std::int64_t>(v)) {}
     FormatArg(unsigned long long v) : value_(static_cast<std::int64_t>(v)) {}
     FormatArg(double v) : value_(v) {}
-    FormatArg(const char* v) : value_(std::string_view(v)) {}
+    FormatArg(const char* v) : value_(std::string_view(v ? v : "")) {} // null: empty text
     FormatArg(std::string_view v) : value_(v) {}
     FormatArg(const std::string& v) : value_(std::string_view(v)) {}
 

@@ -41,6 +41,7 @@ TEST(Format, WritesFloatsWithTheDecimalComma) {
     EXPECT_EQ(Format("%.1e", {0.0}), "0E+000");
     EXPECT_EQ(Format("%g %g %g", {2.5, 1e20, 1e-10}), "2,5 1E20 1E-10");
     EXPECT_EQ(Format("%.3g", {1234.5}), "1,23E3");
+    EXPECT_EQ(Format("%.0g %.1g", {5.0, 25.0}), "5 3E1");
     TFormatSettings dot;
     dot.DecimalSeparator = '.';
     EXPECT_EQ(Format("%.1f", {0.25}, dot), "0.3");
@@ -62,6 +63,7 @@ TEST(Format, CopiesTextAndPercentSigns) {
     EXPECT_EQ(Format("100%% готово", {}), "100% готово");
     EXPECT_EQ(Format("%s рублей %.2d копеек", {"Пять", 7}), "Пять рублей 07 копеек");
     EXPECT_EQ(Format("лишний аргумент", {1}), "лишний аргумент");
+    EXPECT_EQ(Format("[%s]", {static_cast<const char*>(nullptr)}), "[]");
 }
 
 TEST(Format, RefusesMissingOrMismatchedArgumentsWithAClearMessage) {
