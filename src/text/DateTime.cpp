@@ -277,11 +277,14 @@ TDateTimeParts DecodeDateTime(TDateTime value) {
     auto ms = static_cast<std::int64_t>(
         std::llround(std::fabs(value - std::trunc(value)) * static_cast<double>(kMsPerDay)));
     if (ms == kMsPerDay) {
-        // Rounded up to the next midnight, which lies further from day 0.
-        ms = 0;
-        day += value < 0 ? -1 : 1;
-        if (day < kFirstDay || day > kLastDay) {
-            FailRange(value);
+        // Rounded up to the next midnight, which lies further from day 0; at
+        // the ends of the calendar the last millisecond of the day stays.
+        const std::int64_t next = day + (value < 0 ? -1 : 1);
+        if (next < kFirstDay || next > kLastDay) {
+            ms = kMsPerDay - 1;
+        } else {
+            ms = 0;
+            day = next;
         }
     }
     TDateTimeParts parts;

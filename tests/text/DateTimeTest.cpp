@@ -66,6 +66,9 @@ TEST(DateTime, DecodesEveryPartAndRoundsToMilliseconds) {
     EXPECT_EQ(next.Day, 1);
     EXPECT_EQ(next.Hour, 0);
     EXPECT_EQ(DecodeDateTime(Date(2017, 3, 2) - 1e-10).Day, 2);
+    const TDateTimeParts last = DecodeDateTime(std::nextafter(2958466.0, 0.0));
+    EXPECT_EQ(last.Year, 9999);
+    EXPECT_EQ(last.Millisecond, 999);
 }
 
 TEST(DateTime, NowIsToday) {
