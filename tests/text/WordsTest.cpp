@@ -63,6 +63,27 @@ TEST(AmountInWords, ChoosesTheRoubleFormByTheLastTwoDigits) {
     }
 }
 
+TEST(AmountInWords, ChoosesEachScaleWordByItsGroupsLastTwoDigits) {
+    const auto says = [](std::int64_t roubles, const char* words) {
+        return AmountInWords(Rub(roubles)).find(words) != std::string::npos;
+    };
+    for (const std::int64_t n : {21, 101, 341}) { // 1 itself: see below, capitalised
+        EXPECT_TRUE(says(n * 1000, "одна тысяча ")) << n;
+        EXPECT_TRUE(says(n * 1000000, "один миллион ")) << n;
+        EXPECT_TRUE(says(n * 1000000000, "один миллиард ")) << n;
+    }
+    for (const std::int64_t n : {2, 3, 4, 22, 104, 993}) {
+        EXPECT_TRUE(says(n * 1000, " тысячи ")) << n;
+        EXPECT_TRUE(says(n * 1000000, " миллиона ")) << n;
+        EXPECT_TRUE(says(n * 1000000000, " миллиарда ")) << n;
+    }
+    for (const std::int64_t n : {5, 10, 11, 12, 14, 19, 20, 100, 111, 114, 999}) {
+        EXPECT_TRUE(says(n * 1000, " тысяч ")) << n;
+        EXPECT_TRUE(says(n * 1000000, " миллионов ")) << n;
+        EXPECT_TRUE(says(n * 1000000000, " миллиардов ")) << n;
+    }
+}
+
 TEST(AmountInWords, ChoosesTheScaleFormsAndSkipsEmptyGroups) {
     EXPECT_EQ(AmountInWords(Rub(1000)), "Одна тысяча рублей 00 копеек");
     EXPECT_EQ(AmountInWords(Rub(2000)), "Две тысячи рублей 00 копеек");
