@@ -16,7 +16,8 @@
 //   puts "&" into a value as "&amp;" (and so keeps "&amp;" itself as
 //   "&amp;amp;"), and writes a ">" that follows "?" as "\>", because the
 //   reader drops everything up to the first "?>" of the text (an XML
-//   declaration). Page texts written that way read back byte for byte.
+//   declaration). EscapeMarkupValue does both; page texts written with it
+//   read back byte for byte.
 //
 // Trees own their nodes; building and destroying them is iterative, so a
 // tree of any depth costs no stack. All text is Windows-1251.
@@ -111,6 +112,11 @@ std::unique_ptr<TNode> ParseMarkup(std::string_view text);
 
 // Replaces the entities of a value; unknown entities are dropped.
 std::string UnescapeMarkup(std::string_view text);
+
+// A value to write between double quotes so that ParseMarkup reads it back
+// unchanged: a backslash before quotes, backslashes and a ">" after "?", and
+// "&" as "&amp;".
+std::string EscapeMarkupValue(std::string_view text);
 
 // The text after the first bracketed key (brackets[0] + name + brackets[1],
 // case-insensitive) up to the next opening bracket; def when the key is absent.

@@ -2,9 +2,6 @@
 #include "text/Errors.h"
 #include "text/Format.h"
 #include "text/Markup.h"
-#include "text/Numbers.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -188,45 +185,4 @@ private:
 
 std::unique_ptr<TNode> ParseMarkup(std::string_view text) {
     return TMarkupParser(WithoutDeclaration(text)).Parse();
-}
-
-namespace {
-
-// The byte an entity stands for; nothing for an unknown name.
-void AppendEntity(std::string& out, std::string_view name) {
-    if (name == "quot") {
-        out += '"';
-    } else if (name == "apos") {
-        out += '\'';
-    } else if (name == "amp") {
-        out += '&';
-    } else if (name == "lt") {
-        out += '<';
-    } else if (name == "gt") {
-        out += '>';
-    } else if (!name.empty() && name[0] == '#') {
-        // "#x41": the digits after "#" and the one letter, at most four of them
-        const std::string_view digits = name.size() > 2 ? name.substr(2, 4) : std::string_view();
-        out += static_cast<char>(HexToInt(digits) & 0xFF);
-    }
-}
-
-} // namespace
-
-std::string UnescapeMarkup(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const std::size_t amp = text.find('&', i);
-        if (amp == std::string_view::npos) {
-            out.append(text.substr(i));
-            break;
-        }
-        out.append(text.substr(i, amp - i));
-        const std::size_t end = std::min(text.find(';', amp + 1), text.size());
-        AppendEntity(out, text.substr(amp + 1, end - amp - 1));
-        i = end + 1;
-    }
-    return out;
 }
