@@ -22,6 +22,7 @@
 // Trees own their nodes; building and destroying them is iterative, so a
 // tree of any depth costs no stack. All text is Windows-1251.
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -102,7 +103,7 @@ private:
     std::string name_;
     TNode* parent_;
     std::vector<std::unique_ptr<TNode>> children_;
-    std::vector<std::unique_ptr<TNodeItem>> items_;
+    std::deque<TNodeItem> items_; // a deque: items stay where they are as more are added
     TNodeItem nullItem_;
 };
 

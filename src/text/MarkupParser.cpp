@@ -28,8 +28,14 @@ public:
         auto top = std::make_unique<TNode>("root");
         top_ = top.get();
         current_ = top_;
-        for (const char byte : text_) {
-            const auto c = static_cast<unsigned char>(byte);
+        for (std::size_t i = 0; i < text_.size(); ++i) {
+            if (state_ == TState::Value) {
+                i = TakeValueRun(i);
+                if (i == text_.size()) {
+                    break;
+                }
+            }
+            const auto c = static_cast<unsigned char>(text_[i]);
             const bool inValue = state_ == TState::Value || state_ == TState::Escape;
             Step(c);
             Advance(c, inValue);
@@ -118,9 +124,25 @@ private:
         }
     }
 
+    // The plain bytes of a value from i on, taken in one piece (each one
+    // column); the position of the next quote or backslash.
+    std::size_t TakeValueRun(std::size_t i) {
+        std::size_t end = i;
+        while (end < text_.size() && text_[end] != '"' && text_[end] != '\\') {
+            ++end;
+        }
+        value_.append(text_.data() + i, end - i);
+        column_ += static_cast<long long>(end - i);
+        return end;
+    }
+
     void Value(unsigned char c) {
         if (c == '"') {
-            current_->AddItem(attributeName_, UnescapeMarkup(value_));
+            if (value_.find('&') == std::string::npos) {
+                current_->AddItem(attributeName_, value_);
+            } else {
+                current_->AddItem(attributeName_, UnescapeMarkup(value_));
+            }
             attributeName_.clear();
             value_.clear();
             state_ = TState::Attributes;
