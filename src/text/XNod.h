@@ -22,6 +22,8 @@ public:
     TXNod() = default;
     // An empty root node loaded from the file.
     explicit TXNod(std::string_view fileName);
+    // Frees the whole subtree without recursion, however deep it is.
+    ~TXNod();
     TXNod(const TXNod&) = delete;
     TXNod& operator=(const TXNod&) = delete;
 
@@ -54,6 +56,8 @@ public:
     static std::string UnescapeValue(std::string_view text);
 
 private:
+    TXNodAttribute* FindAttribute(std::string_view name) const;
+
     TXNod* parent_ = nullptr;
     std::vector<std::unique_ptr<TXNod>> sections_;
     std::vector<std::unique_ptr<TXNodAttribute>> attributes_;
