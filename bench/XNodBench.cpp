@@ -11,7 +11,8 @@ std::string SampleText() {
     TXNod root;
     TXNod& sources = root.Section("Sources");
     for (int i = 0; i < kSections; ++i) {
-        TXNod& source = sources.AddSection("n" + std::to_string(i + 1));
+        // Section names need not be unique; the program finds sources by position.
+        TXNod& source = sources.AddSection("source");
         source.SetAttribute("Name", "Trade revenue, cash 'desk' \\ ~ line\r\nbreak");
         source.SetAttribute("Symbol", "02");
     }
