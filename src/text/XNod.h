@@ -30,7 +30,8 @@ public:
     std::string Name;
     TXNod* Parent() const { return parent_; }
 
-    // Adds what the file holds to this node.
+    // Adds what the file holds to this node. Lines may end in CR LF, LF or CR;
+    // a last line without a break is read as a line all the same.
     void LoadFromFile(std::string_view fileName);
     // Adds what the text holds; the file name only serves the error messages.
     void LoadFromText(std::string_view text, std::string_view fileName = {});
