@@ -2,6 +2,7 @@
 
 #include "text/Cp1251.h"
 #include "text/Errors.h"
+#include "text/Format.h"
 #include "text/Paths.h"
 
 #include <cerrno>
@@ -19,14 +20,13 @@ std::string SystemReason(int error) {
     return Utf8ToCp1251(std::error_code(error, std::system_category()).message());
 }
 
-[[noreturn]] void RaiseFileError(std::string_view what, const std::filesystem::path& path,
+// `pattern` takes the file name and the reason.
+[[noreturn]] void RaiseFileError(std::string_view pattern, const std::filesystem::path& path,
                                  int error) {
-    std::string message(what);
-    message += " \"" + PathToText(path) + "\": " + SystemReason(error);
-    throw EFileError(message);
+    throw EFileError(Format(pattern, {PathToText(path), SystemReason(error)}));
 }
 
-constexpr std::string_view kWriteFailed = "Не удалось записать файл";
+constexpr std::string_view kWriteFailed = "Не удалось записать файл \"%s\": %s";
 
 // A rename replaces a symbolic link itself; write the file it points to instead.
 std::filesystem::path ResolveLink(const std::filesystem::path& path) {
@@ -47,9 +47,11 @@ int CreateTemporary(const std::filesystem::path& target, std::filesystem::path& 
     std::mt19937 random(seed());
     std::uniform_int_distribution<std::size_t> pick(0, sizeof(kLetters) - 2);
     const std::filesystem::path directory = target.parent_path();
+    // Room for the suffix within the longest file name a directory takes.
+    const std::string stem = target.filename().string().substr(0, 200);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        // Room for the suffix within the longest file name a directory takes.
-        std::string name = "." + target.filename().string().substr(0, 200) + ".";
+        std::string name = ".";
+        name.append(stem).append(".");
         for (int i = 0; i < 6; ++i)
             name += kLetters[pick(random)];
         temporary = directory / name;
@@ -143,6 +145,6 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
 std::string ReadWholeFileOrRaise(const std::filesystem::path& path) {
     std::string bytes;
     if (const int error = ReadInto(path, bytes); error != 0)
-        RaiseFileError("Не удалось прочитать файл", path, error);
+        RaiseFileError("Не удалось прочитать файл \"%s\": %s", path, error);
     return bytes;
 }
