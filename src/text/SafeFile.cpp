@@ -99,22 +99,32 @@ int FillTemporary(int fd, const std::filesystem::path& target, std::string_view 
     return error;
 }
 
-// The whole file into `bytes`; 0 or the reason of the failure.
+// The whole file into `bytes`; 0 or the reason of the failure. Only regular
+// files are read: a pipe or a device could block or never end.
 int ReadInto(const std::filesystem::path& path, std::string& bytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return errno;
+    int error = 0;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        error = errno;
+    else if (S_ISDIR(st.st_mode))
+        error = EISDIR;
+    else if (!S_ISREG(st.st_mode))
+        error = EINVAL;
     char buffer[65536];
-    for (;;) {
+    while (error == 0) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got > 0) {
+        if (got == 0)
+            break;
+        if (got > 0)
             bytes.append(buffer, static_cast<std::size_t>(got));
-        } else if (got == 0 || errno != EINTR) {
-            const int error = got == 0 ? 0 : errno;
-            ::close(fd);
-            return error;
-        }
+        else if (errno != EINTR)
+            error = errno;
     }
+    ::close(fd);
+    return error;
 }
 
 } // namespace

@@ -111,6 +111,10 @@ TEST(SafeFileTest, ReadsWholeFilesOrReportsWhy) {
     EXPECT_EQ(ReadWholeFileOrRaise(dir / "big"), big);
     EXPECT_EQ(ReadWholeFile(dir / "missing"), std::nullopt);
     EXPECT_EQ(ReadWholeFile(dir.path()), std::nullopt);
+    // Neither a pipe without a writer nor an endless device may hang the reader.
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+    EXPECT_EQ(ReadWholeFile(dir / "pipe"), std::nullopt);
+    EXPECT_EQ(ReadWholeFile("/dev/zero"), std::nullopt);
     EXPECT_EQ(FileErrorOf([&] { ReadWholeFileOrRaise(dir / "missing"); }),
               W(u8"Не удалось прочитать файл \"") + (dir / "missing").string() +
                   "\": No such file or directory");
