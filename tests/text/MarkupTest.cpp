@@ -129,9 +129,22 @@ TEST(EscapeMarkupValue, EveryValueReadsBackUnchanged) {
         every += static_cast<char>(b);
     }
     const std::string values[] = {
-        "&",          "&amp;",         "&amp;amp;",     "a & b", "&#x41;",
-        "\"quoted\"", "back\\slash\\", "\\\"",          "why?>", "?" "?>>",
-        "?\\>",       "<?xml?>",       "line\r\nbreak", "",      std::string("\0x", 2),
+        "&",
+        "&amp;",
+        "&amp;amp;",
+        "a & b",
+        "&#x41;",
+        "\"quoted\"",
+        "back\\slash\\",
+        "\\\"",
+        "why?>",
+        "?"
+        "?>>",
+        "?\\>",
+        "<?xml?>",
+        "line\r\nbreak",
+        "",
+        std::string("\0x", 2),
         every,
     };
     for (const std::string& value : values) {

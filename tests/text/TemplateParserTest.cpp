@@ -190,7 +190,9 @@ TEST(ParseTemplateFile, AFileThatCannotBeReadRaisesAFileError) {
         ParseTemplateFile(missing);
         FAIL() << "no error";
     } catch (const EFileError& error) {
-        EXPECT_EQ(error.what(), "Не удается открыть файл \"" + missing + "\"");
+        const std::string message = error.what();
+        EXPECT_EQ(message.rfind("Не удалось прочитать файл \"" + missing + "\": ", 0), 0u)
+            << message;
     }
     EXPECT_THROW(ParseTemplateFile(dir.path().string()), EFileError);
 }
