@@ -14,7 +14,9 @@ bool IsTagNameChar(unsigned char c) {
     return c == '?' || IsAttributeNameChar(c);
 }
 
-// Everything up to the end of a leading declaration such as an XML header.
+// The text after its first "?>", which ends a leading declaration such as an
+// XML header. A "?>" anywhere else cuts the text there too, so writers keep
+// it out of values (EscapeMarkupValue).
 std::string_view WithoutDeclaration(std::string_view text) {
     const std::size_t end = text.find("?>");
     return end == std::string_view::npos ? text : text.substr(end + 2);
