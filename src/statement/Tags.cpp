@@ -1,15 +1,13 @@
 #include "statement/Tags.h"
 
+#include "app/store/LatinCase.h"
+
 #include "text/Numbers.h"
 
 #include <cstdint>
 #include <limits>
 
 namespace {
-
-char LowerLatin(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
 
 std::size_t FindNoCase(std::string_view text, std::string_view tag) {
     if (tag.size() > text.size()) {

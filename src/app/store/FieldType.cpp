@@ -1,4 +1,5 @@
 #include "app/store/FieldType.h"
+#include "app/store/LatinCase.h"
 
 #include <array>
 #include <cstdint>
@@ -47,19 +48,6 @@ const TTypeInfo& InfoOf(TFieldType type) {
     return kTypes[4];
 }
 
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 TValueKind ValueKindOf(TFieldType type) {
@@ -76,7 +64,8 @@ std::string_view ImpliedSubtype(TFieldType type) {
 
 std::optional<TFieldType> FieldTypeFromName(std::string_view name, std::string_view subtype) {
     for (const auto& info : kTypes) {
-        if (info.Name == name && (info.Subtype.empty() || EqualNoCase(info.Subtype, subtype))) {
+        if (info.Name == name &&
+            (info.Subtype.empty() || EqualLatinNoCase(info.Subtype, subtype))) {
             return info.Type;
         }
     }

@@ -1,4 +1,5 @@
 #include "app/store/TableReader.h"
+#include "app/store/LatinCase.h"
 
 #include "app/store/StoreError.h"
 #include "app/store/ValueText.h"
@@ -12,19 +13,6 @@
 namespace {
 
 using TToken = TXmlScanner::TToken;
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // Whether the text is UTF-8: a byte order mark, or encoding="UTF-8" in the
 // declaration.
@@ -40,7 +28,7 @@ private:
         scanner_.Fail(scanner_.Offset(), std::move(message));
     }
     bool IsStart(TToken token, std::string_view name) const {
-        return token == TToken::Start && EqualNoCase(scanner_.Name(), name);
+        return token == TToken::Start && EqualLatinNoCase(scanner_.Name(), name);
     }
     void ExpectEnd(TToken token, std::string_view name) const {
         if (token != TToken::End || scanner_.Name() != name) {
@@ -147,7 +135,7 @@ void TReader::ReadField() {
     for (const auto& attribute : scanner_.Attributes()) {
         const std::string_view key = attribute.Name;
         const std::string value(attribute.Value);
-        auto flag = [&] { return EqualNoCase(value, "true"); };
+        auto flag = [&] { return EqualLatinNoCase(value, "true"); };
         if (key == "fieldname") {
             fieldName = value;
         } else if (key == "attrname") {

@@ -1,4 +1,5 @@
 #include "app/store/ValueText.h"
+#include "app/store/LatinCase.h"
 
 #include "text/DateTime.h"
 
@@ -119,19 +120,6 @@ bool ParseDateTime(std::string_view text, double& out) {
     return true;
 }
 
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const char c = a[i] >= 'a' && a[i] <= 'z' ? static_cast<char>(a[i] - 32) : a[i];
-        if (c != b[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 void AppendValueText(std::string& out, TFieldType type, const TValue& value) {
@@ -176,9 +164,9 @@ bool ParseValueText(TFieldType type, std::string_view text, TValue& out) {
         return true;
     }
     case TValueKind::Boolean:
-        if (EqualNoCase(text, "TRUE") || text == "1") {
+        if (EqualLatinNoCase(text, "TRUE") || text == "1") {
             out = std::int64_t{1};
-        } else if (EqualNoCase(text, "FALSE") || text == "0") {
+        } else if (EqualLatinNoCase(text, "FALSE") || text == "0") {
             out = std::int64_t{0};
         } else {
             return false;

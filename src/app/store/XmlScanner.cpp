@@ -1,4 +1,5 @@
 #include "app/store/XmlScanner.h"
+#include "app/store/LatinCase.h"
 
 #include "text/Cp1251.h"
 
@@ -10,21 +11,6 @@ namespace {
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) {
-            return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-        };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // Byte classes for the scanning loops, which run over every byte of a file.
@@ -204,7 +190,8 @@ void TXmlScanner::ReadPrologue() {
         pos_ += 5;
         ReadAttributes(true);
         for (const auto& attribute : attributes_) {
-            utf8 = utf8 || (attribute.Name == "encoding" && EqualNoCase(attribute.Value, "UTF-8"));
+            utf8 = utf8 ||
+                   (attribute.Name == "encoding" && EqualLatinNoCase(attribute.Value, "UTF-8"));
         }
     }
     if (utf8) {

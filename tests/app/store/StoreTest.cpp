@@ -196,3 +196,27 @@ TEST(Store, UnreadableEarnSourcesAreKeptAsideBeforeTheyAreReplaced) {
     EXPECT_EQ(ReadFile(dirs.Program / "Data.txt.bak"), broken);
     EXPECT_NE(ReadFile(dirs.Program / "Data.txt"), broken);
 }
+
+TEST(Store, AFailedSaveKeepsTheChangeForTheNextOne) {
+    TDirs dirs;
+    TStore store(dirs.Work.path(), dirs.Program.path());
+    store.Open();
+    const std::string before = ReadFile(dirs.Work / "Banks.xml");
+    store.Banks().Append();
+    store.Banks().FieldByName("Name").SetString("Новый");
+    store.Banks().Post();
+    // A directory in the way of the file stops the rename, even for root.
+    std::filesystem::remove(dirs.Work / "Banks.xml");
+    std::filesystem::create_directory(dirs.Work / "Banks.xml");
+    try {
+        store.SaveBanks();
+        FAIL();
+    } catch (const EFileError& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("Cannot create file \"Banks.xml\". ", 0), 0u)
+            << e.what();
+    }
+    std::filesystem::remove(dirs.Work / "Banks.xml");
+    store.SaveBanks();
+    EXPECT_NE(ReadFile(dirs.Work / "Banks.xml").find(Cp1251ToUtf8("Новый")), std::string::npos);
+    EXPECT_NE(ReadFile(dirs.Work / "Banks.xml"), before);
+}
