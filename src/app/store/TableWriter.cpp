@@ -91,12 +91,18 @@ void AppendEscaped(std::string& out, std::string_view text, const TByteTable& ta
     }
 }
 
+// Names hold nothing to escape (the reader takes none that would); they are
+// only converted.
+std::string NameText(std::string_view name, TTableVariant variant) {
+    return variant == TTableVariant::Utf8 ? Cp1251ToUtf8(name) : std::string(name);
+}
+
 void AppendAttribute(std::string& out, std::string_view name, std::string_view value,
-                     const TByteTable& table) {
+                     TTableVariant variant) {
     out += ' ';
-    AppendEscaped(out, name, table);
+    out += NameText(name, variant);
     out += "=\"";
-    AppendEscaped(out, value, table);
+    AppendEscaped(out, value, ByteTable(variant));
     out += '"';
 }
 
@@ -147,32 +153,32 @@ std::vector<std::string> AttributeNames(const std::vector<TFieldDef>& defs) {
 }
 
 void AppendField(std::string& out, const TFieldDef& def, std::string_view attrName,
-                 const TByteTable& table) {
+                 TTableVariant variant) {
     out += "<FIELD";
     if (!IsUsableName(def.Name)) {
-        AppendAttribute(out, "fieldname", def.Name, table);
+        AppendAttribute(out, "fieldname", def.Name, variant);
     }
-    AppendAttribute(out, "attrname", attrName, table);
-    AppendAttribute(out, "fieldtype", FieldTypeName(def.Type), table);
+    AppendAttribute(out, "attrname", attrName, variant);
+    AppendAttribute(out, "fieldtype", FieldTypeName(def.Type), variant);
     const std::pair<bool, std::string_view> flags[] = {{def.ReadOnly, "readonly"},
                                                        {def.Required, "required"},
                                                        {def.Hidden, "hidden"},
                                                        {def.LinkField, "linkfield"}};
     for (const auto& [set, name] : flags) {
         if (set) {
-            AppendAttribute(out, name, "true", table);
+            AppendAttribute(out, name, "true", variant);
         }
     }
     if (const std::string_view subtype = ImpliedSubtype(def.Type); !subtype.empty()) {
-        AppendAttribute(out, "SUBTYPE", subtype, table);
+        AppendAttribute(out, "SUBTYPE", subtype, variant);
     }
     if (def.Size > 0) {
         char digits[16];
         const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, def.Size);
-        AppendAttribute(out, "WIDTH", std::string_view(digits, end - digits), table);
+        AppendAttribute(out, "WIDTH", std::string_view(digits, end - digits), variant);
     }
     for (const auto& [name, value] : def.Properties) {
-        AppendAttribute(out, name, value, table);
+        AppendAttribute(out, name, value, variant);
     }
     out += "/>";
 }
@@ -184,9 +190,7 @@ std::string FormatTable(const TTable& table, TTableVariant variant) {
     const std::vector<TFieldDef>& defs = table.FieldDefs();
     std::vector<std::string> names = AttributeNames(defs);
     for (std::string& name : names) {
-        std::string escaped;
-        AppendEscaped(escaped, name, bytes);
-        name = std::move(escaped);
+        name = NameText(name, variant);
     }
 
     std::string out;
@@ -197,16 +201,16 @@ std::string FormatTable(const TTable& table, TTableVariant variant) {
                : "<?xml version=\"1.0\" standalone=\"yes\"?>  ";
     out += "<DATAPACKET Version=\"2.0\"><METADATA><FIELDS>";
     for (std::size_t i = 0; i < defs.size(); ++i) {
-        AppendField(out, defs[i], AttributeNameOf(defs[i].Name), bytes);
+        AppendField(out, defs[i], AttributeNameOf(defs[i].Name), variant);
     }
     out += "</FIELDS><PARAMS";
     if (table.AutoIncField() >= 0) {
         char digits[24];
         const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, table.AutoIncValue());
-        AppendAttribute(out, "AUTOINCVALUE", std::string_view(digits, end - digits), bytes);
+        AppendAttribute(out, "AUTOINCVALUE", std::string_view(digits, end - digits), variant);
     }
     for (const auto& [name, value] : table.Properties()) {
-        AppendAttribute(out, name, value, bytes);
+        AppendAttribute(out, name, value, variant);
     }
     out += "/></METADATA><ROWDATA>";
     for (std::size_t r = 0; r < table.RecordCount(); ++r) {

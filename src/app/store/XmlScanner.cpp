@@ -16,7 +16,7 @@ bool IsBlank(char c) {
 // Byte classes for the scanning loops, which run over every byte of a file.
 enum : unsigned char {
     kEndsName = 1,  // blank / > = ?
-    kBadInName = 2, // < " '
+    kBadInName = 2, // < " ' & ;
     kEndsValue = 4, // " ' < &
 };
 
@@ -28,7 +28,8 @@ constexpr std::array<unsigned char, 256> MakeClasses() {
     for (unsigned char c : {'<', '"', '\''}) {
         classes[c] |= kBadInName | kEndsValue;
     }
-    classes['&'] |= kEndsValue;
+    classes['&'] |= kBadInName | kEndsValue;
+    classes[';'] |= kBadInName;
     return classes;
 }
 
