@@ -86,8 +86,6 @@ TIntRange IntRangeOf(TFieldType type) {
         return {0, 4294967295LL};
     case TFieldType::Int64:
         return {std::numeric_limits<long long>::min(), std::numeric_limits<long long>::max()};
-    case TFieldType::Boolean:
-        return {0, 1};
     default:
         return {std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()};
     }

@@ -220,3 +220,13 @@ TEST(Store, AFailedSaveKeepsTheChangeForTheNextOne) {
     EXPECT_NE(ReadFile(dirs.Work / "Banks.xml").find(Cp1251ToUtf8("Новый")), std::string::npos);
     EXPECT_NE(ReadFile(dirs.Work / "Banks.xml"), before);
 }
+
+TEST(Store, WithoutDataFileTheTreeStartsEmptyAndTheFileIsWrittenAtTheEnd) {
+    TDirs dirs;
+    TStore store(dirs.Work.path(), dirs.Program.path());
+    store.Open();
+    EXPECT_EQ(store.EarnSources().SectionCount(), 0);
+    store.SaveEarnSources();
+    EXPECT_TRUE(std::filesystem::exists(dirs.Program / "Data.txt"));
+    EXPECT_FALSE(std::filesystem::exists(dirs.Program / "Data.txt.bak"));
+}
