@@ -14,6 +14,8 @@ namespace {
 
 using TToken = TXmlScanner::TToken;
 
+constexpr std::size_t kMaxFieldCount = 1024;
+
 // Whether the text is UTF-8: a byte order mark, or encoding="UTF-8" in the
 // declaration.
 // Reads Windows-1251 text (a UTF-8 file is converted first).
@@ -129,6 +131,10 @@ void TReader::ReadFields() {
 }
 
 void TReader::ReadField() {
+    // Names are checked against every field so far: bound the work.
+    if (table_.FieldDefs().size() >= kMaxFieldCount) {
+        Fail(Format("more than %d fields", {static_cast<int>(kMaxFieldCount)}));
+    }
     TFieldDef def;
     std::string fieldName, attrName, typeName, subtype;
     bool haveAttrName = false, haveType = false;

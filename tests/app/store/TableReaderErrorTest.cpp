@@ -88,6 +88,12 @@ TEST(TableReaderErrors, BrokenFilesAreRefusedWithFileLineAndReason) {
     }
     EXPECT_NE(LoadError("<DATAPACKET>\n<METADATA>\n<FIELDS>\n<FIELD/>").find("line 4:"),
               std::string::npos);
+    std::string many;
+    for (int i = 0; i < 1025; ++i) {
+        many += "<FIELD attrname=\"F" + std::string(1 + i / 26, static_cast<char>('a' + i % 26)) +
+                "\" fieldtype=\"i4\"/>";
+    }
+    EXPECT_NE(LoadError(Packet(many, "", "")).find("more than 1024 fields"), std::string::npos);
 }
 
 TEST(TableReaderErrors, LowOrMissingAutoIncValueIsRaisedAboveEveryId) {
