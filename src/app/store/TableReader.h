@@ -7,10 +7,10 @@
 // problem: broken XML, a document that is no data packet, a FIELD without
 // attrname or fieldtype, an unknown or nested field type, a value that is no
 // value of its field's type, a ROW attribute that names no field, a repeated
-// field or ID, more than 1024 fields, invalid UTF-8 in a UTF-8 file, and rows that carry change
-// states (RowState, CHANGE_LOG, DATASET_DELTA): such a file was saved by
-// another tool in the middle of an edit, and guessing which version of a
-// row holds is worse than asking for a clean file.
+// field or ID, more than 1024 fields, invalid UTF-8 in a UTF-8 file, and rows
+// that carry change states (RowState, CHANGE_LOG, DATASET_DELTA): such a file
+// was saved by another tool in the middle of an edit, and guessing which
+// version of a row holds is worse than asking for a clean file.
 //
 // What it tolerates: a missing AUTOINCVALUE, or one not above every ID, is
 // raised to the highest ID plus one so that no ID is ever given twice; texts
