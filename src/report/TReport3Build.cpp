@@ -8,9 +8,6 @@
 
 namespace {
 
-// The orientation state before the first row has decided it.
-constexpr int kUndecided = 3;
-
 // Holds the measuring canvas for the duration of one Build.
 class TCanvasScope {
 public:
@@ -37,15 +34,16 @@ void TReport3::Build() {
     const TLength top = MmToLength(margins_.Top);
     TLength offset = 0;
     currentPage_ = 1;
-    int state = kUndecided;
+    // The orientation of the pages being filled; the first row decides it.
+    TOrientation state = kOrientationUnset;
     for (std::size_t index = 0; index < rows_.size(); ++index) {
         TReport3Row& row = *rows_[index];
-        if (state == kUndecided) {
+        if (index == 0) {
             if (row.GetOrientation() == kOrientationUnset) {
                 row.SetOrientation(kOrientationPortrait);
             }
             state = row.GetOrientation();
-            StartPage(index, static_cast<TOrientation>(state));
+            StartPage(index, state);
         }
         // Measuring may fail too (on the canvas); such a row is left out.
         TLength height = 0;
@@ -63,7 +61,7 @@ void TReport3::Build() {
             if (orientation != kOrientationUnset) {
                 state = orientation;
             }
-            StartPage(index, static_cast<TOrientation>(state));
+            StartPage(index, state);
             if (const auto header = row.GetHeader()) {
                 PlaceRow(index, *header, AddLengths(top, offset));
                 TLength headerHeight = 0;

@@ -110,6 +110,17 @@ TEST(Build, ALandscapeFirstRowMakesALandscapeFirstPage) {
     EXPECT_EQ(page->GetText(2)->GetW(), Mm(138.5));
 }
 
+TEST(Build, AnyCodeAboveTwoIsLandscapeAndDecidedOnce) {
+    const auto report = MakeReport();
+    report->GetFooterRow()->AddTextCell("50", "footer", "", 5);
+    AddTextRow(*report, Mm(5), "a")->SetOrientation(3);
+    AddTextRow(*report, Mm(5), "b");
+    report->Build();
+    ASSERT_EQ(report->PageCount(), 1);
+    EXPECT_EQ(report->GetPage(1)->GetWidth(), 297);
+    EXPECT_EQ(TextContents(*report->GetPage(1)), (std::vector<std::string>{"footer", "a", "b"}));
+}
+
 TEST(Build, HeaderRowsRepeatOnThePagesTheirRowsBegin) {
     const auto report = MakeReport();
     const auto header = AddTextRow(*report, Mm(10), "head");
