@@ -35,8 +35,13 @@ void TReport3Text::SetMetafile(std::string_view metafileBytes) {
     SetText("!EMF" + Base64Encode(metafileBytes));
 }
 
-void TReport3Text::DrawChart(const std::vector<std::string>&, int, const std::vector<std::string>&,
-                             int, const std::vector<double>&) {
+void TReport3Text::DrawChart(const std::vector<std::string>& labels, int,
+                             const std::vector<std::string>&, int,
+                             const std::vector<double>& values) {
+    // Values come as one run per series; any other count draws nothing.
+    if (labels.empty() || values.size() % labels.size() != 0) {
+        return;
+    }
     RaiseNotAvailable("DrawChart");
 }
 

@@ -136,4 +136,6 @@ TEST(ReportElements, MetafilesAreKeptAsBase64Text) {
     text->SetMetafile("ab");
     EXPECT_EQ(text->GetText(), "!EMFYWI=");
     EXPECT_THROW(text->DrawChart({"a"}, 0, {"s"}, 0, {1.0}), EAppError);
+    text->DrawChart({"a", "b"}, 0, {"s"}, 0, {1.0, 2.0, 3.0}); // not a run per label: nothing
+    EXPECT_EQ(text->GetText(), "!EMFYWI=");
 }
