@@ -14,6 +14,7 @@
 
 class IMeasuringCanvas;
 class IReport3;
+// The screen or bitmap canvas of the drawing layer that pages draw on.
 class IReport3Canvas;
 class IReport3Row;
 class IReport3Cell;

@@ -66,6 +66,6 @@ private:
     bool autoHeight_ = false;
     TIntRect inner_;
     // Set while the width is being resolved: a percentage cell nested in
-    // this one asks for it again, and then gets the width the spec alone gives.
+    // this one asks for it again, and then gets what its width spec alone gives.
     mutable bool resolvingWidth_ = false;
 };
