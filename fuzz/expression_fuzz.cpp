@@ -1,5 +1,5 @@
-// Expressions and placeholder substitution on arbitrary bytes, over a few
-// variables of every shape: numbers, text, a list and a date.
+// Expressions, placeholder substitution and assignment by name on arbitrary
+// bytes, over a few variables of every shape: numbers, text, a list and a date.
 #include "report/ReportVariables.h"
 #include "text/Errors.h"
 
@@ -31,6 +31,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     try {
         vars.Substitute(text);
+    } catch (const EAppError&) {
+    }
+    TReportVariables assigned = vars;
+    try {
+        assigned.Set(text, "value", false);
+        assigned.Get(text);
     } catch (const EAppError&) {
     }
     return 0;

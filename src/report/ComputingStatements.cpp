@@ -12,30 +12,19 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <optional>
-#include <vector>
 
 namespace {
-
-struct TItem {
-    std::string Name;
-    std::string Value;
-};
 
 // One run of a statement: its items, counted from 1 as templates count them.
 class TCall {
 public:
-    TCall(TReportVariables& variables, std::vector<TItem> items)
-        : Vars(variables), items_(std::move(items)) {}
+    TCall(TReportVariables& variables, const TNode& statement)
+        : Vars(variables), statement_(statement) {}
 
-    std::size_t Count() const { return items_.size(); }
+    std::size_t Count() const { return static_cast<std::size_t>(statement_.ItemCount()); }
     // An item past the end reads as an empty one.
-    const std::string& Name(std::size_t k) const {
-        return k <= Count() ? items_[k - 1].Name : empty_;
-    }
-    const std::string& Literal(std::size_t k) const {
-        return k <= Count() ? items_[k - 1].Value : empty_;
-    }
+    const std::string& Name(std::size_t k) const { return k <= Count() ? Item(k).Name : kEmpty; }
+    const std::string& Literal(std::size_t k) const { return k <= Count() ? Item(k).Text : kEmpty; }
     // The value of the variable the item names.
     std::string Value(std::size_t k) const { return Vars.Get(Name(k)); }
     double Number(std::size_t k) const { return ReadNumber(Value(k)); }
@@ -45,16 +34,13 @@ public:
     TReportVariables& Vars;
 
 private:
-    std::vector<TItem> items_;
-    std::string empty_;
-};
+    const TNodeItem& Item(std::size_t k) const {
+        return *statement_.GetItem(static_cast<int>(k - 1));
+    }
 
-std::vector<TItem> ItemsOf(const TNode& statement) {
-    std::vector<TItem> items;
-    for (int i = 0; i < statement.ItemCount(); ++i)
-        items.push_back({statement.GetItem(i)->Name, statement.GetItem(i)->AsString()});
-    return items;
-}
+    inline static const std::string kEmpty;
+    const TNode& statement_;
+};
 
 // ---- assignments: any number of items, no block allowed
 
@@ -168,10 +154,6 @@ std::string ValueOr(const TCall& call, const std::string& name, const std::strin
     return name.empty() ? literal : call.Vars.Get(name);
 }
 
-std::int64_t IntegerOr(std::string_view text, std::int64_t def) {
-    return TextToIntDef(text, def);
-}
-
 void RunStrReplace(const TCall& call) {
     const TArgLists a = ArgListsOf(call);
     std::string from, to;
@@ -214,14 +196,15 @@ void RunSubStr(const TCall& call) {
     const std::string source = call.Value(2);
     const auto length = static_cast<std::int64_t>(source.size());
     const auto count = [&](const std::string& literal) {
-        return a.N[1].empty() ? IntegerOr(literal, length) : IntegerOr(call.Vars.Get(a.N[1]), 0);
+        return a.N[1].empty() ? TextToIntDef(literal, length)
+                              : TextToIntDef(call.Vars.Get(a.N[1]), 0);
     };
     std::int64_t start, number;
     if (!a.N[0].empty()) {
-        start = IntegerOr(call.Vars.Get(a.N[0]), 0);
+        start = TextToIntDef(call.Vars.Get(a.N[0]), 0);
         number = count(a.V[0]);
     } else {
-        start = IntegerOr(a.V[0], 0);
+        start = TextToIntDef(a.V[0], 0);
         number = count(a.V[1]);
     }
     if (start < 0)
@@ -243,7 +226,7 @@ void RunStrPos(const TCall& call) {
         start = ValueOr(call, a.N[2], a.V[2]);
     }
     const std::string source = call.Value(2);
-    const std::int64_t skip = std::max<std::int64_t>(IntegerOr(start, 0), 0);
+    const std::int64_t skip = std::max<std::int64_t>(TextToIntDef(start, 0), 0);
     std::int64_t position = -1;
     if (!needle.empty() && skip <= static_cast<std::int64_t>(source.size())) {
         const std::size_t found = source.find(needle, skip);
@@ -321,7 +304,7 @@ void RunComputingStatement(TReportVariables& variables, std::string_view lowerNa
     const TStatement* found = FindStatement(lowerName);
     if (!found)
         throw EAppError("Недопустимый раздел: " + std::string(lowerName));
-    const TCall call(variables, ItemsOf(statement));
+    const TCall call(variables, statement);
     CheckItemCount(*found, call.Count());
     found->Run(call);
     if (found->Shape == TShape::Assignment && statement.ChildCount() > 0)

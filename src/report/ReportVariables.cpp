@@ -109,15 +109,16 @@ std::string TReportVariables::Lookup(std::string_view name, int depth) const {
     const std::string* value = FindPlain(name.substr(0, open));
     if (!value)
         return "";
-    // Element 0 is the count; any other index that is no integer means 1.
-    const std::int64_t wanted = index == "0" ? 0 : TextToInt(index).value_or(1);
+    // Index "0" asks for the count; an index that is no integer means 1.
+    const bool count = index == "0";
+    const std::int64_t wanted = count ? 0 : TextToInt(index).value_or(1);
     std::int64_t number = 0;
     std::string_view element;
     VisitLines(*value, [&](std::string_view line) {
         element = line;
         return ++number != wanted;
     });
-    if (wanted == 0)
+    if (count)
         return IntToText(number);
     return wanted >= 1 && number == wanted ? std::string(element) : std::string();
 }

@@ -60,15 +60,14 @@ const TNode& TNode::GetChild(int index) const {
 }
 
 TNodeItem& TNode::AddItem(std::string_view name, std::string_view value) {
-    items_.push_back(std::make_unique<TNodeItem>(std::string(name), std::string(value), this));
-    return *items_.back();
+    return items_.emplace_back(std::string(name), std::string(value), this);
 }
 
 const TNodeItem* TNode::GetItem(int index) const {
     if (index < 0 || index >= ItemCount()) {
         return nullptr;
     }
-    return items_[index].get();
+    return &items_[index];
 }
 
 TNodeItem* TNode::GetItem(int index) {
@@ -76,9 +75,9 @@ TNodeItem* TNode::GetItem(int index) {
 }
 
 const TNodeItem& TNode::FindItem(std::string_view name) const {
-    for (const auto& item : items_) {
-        if (item->Name == name) {
-            return *item;
+    for (const TNodeItem& item : items_) {
+        if (item.Name == name) {
+            return item;
         }
     }
     return nullItem_;

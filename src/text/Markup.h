@@ -16,11 +16,13 @@
 //   puts "&" into a value as "&amp;" (and so keeps "&amp;" itself as
 //   "&amp;amp;"), and writes a ">" that follows "?" as "\>", because the
 //   reader drops everything up to the first "?>" of the text (an XML
-//   declaration). Page texts written that way read back byte for byte.
+//   declaration). EscapeMarkupValue does both; page texts written with it
+//   read back byte for byte.
 //
 // Trees own their nodes; building and destroying them is iterative, so a
 // tree of any depth costs no stack. All text is Windows-1251.
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -101,7 +103,7 @@ private:
     std::string name_;
     TNode* parent_;
     std::vector<std::unique_ptr<TNode>> children_;
-    std::vector<std::unique_ptr<TNodeItem>> items_;
+    std::deque<TNodeItem> items_; // a deque: items stay where they are as more are added
     TNodeItem nullItem_;
 };
 
@@ -111,6 +113,11 @@ std::unique_ptr<TNode> ParseMarkup(std::string_view text);
 
 // Replaces the entities of a value; unknown entities are dropped.
 std::string UnescapeMarkup(std::string_view text);
+
+// A value to write between double quotes so that ParseMarkup reads it back
+// unchanged: a backslash before quotes, backslashes and a ">" after "?", and
+// "&" as "&amp;".
+std::string EscapeMarkupValue(std::string_view text);
 
 // The text after the first bracketed key (brackets[0] + name + brackets[1],
 // case-insensitive) up to the next opening bracket; def when the key is absent.

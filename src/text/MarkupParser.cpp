@@ -2,9 +2,6 @@
 #include "text/Errors.h"
 #include "text/Format.h"
 #include "text/Markup.h"
-#include "text/Numbers.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -17,7 +14,9 @@ bool IsTagNameChar(unsigned char c) {
     return c == '?' || IsAttributeNameChar(c);
 }
 
-// Everything up to the end of a leading declaration such as an XML header.
+// The text after its first "?>", which ends a leading declaration such as an
+// XML header. A "?>" anywhere else cuts the text there too, so writers keep
+// it out of values (EscapeMarkupValue).
 std::string_view WithoutDeclaration(std::string_view text) {
     const std::size_t end = text.find("?>");
     return end == std::string_view::npos ? text : text.substr(end + 2);
@@ -31,8 +30,14 @@ public:
         auto top = std::make_unique<TNode>("root");
         top_ = top.get();
         current_ = top_;
-        for (const char byte : text_) {
-            const auto c = static_cast<unsigned char>(byte);
+        for (std::size_t i = 0; i < text_.size(); ++i) {
+            if (state_ == TState::Value) {
+                i = TakeValueRun(i);
+                if (i == text_.size()) {
+                    break;
+                }
+            }
+            const auto c = static_cast<unsigned char>(text_[i]);
             const bool inValue = state_ == TState::Value || state_ == TState::Escape;
             Step(c);
             Advance(c, inValue);
@@ -121,9 +126,25 @@ private:
         }
     }
 
+    // The plain bytes of a value from i on, taken in one piece (each one
+    // column); the position of the next quote or backslash.
+    std::size_t TakeValueRun(std::size_t i) {
+        std::size_t end = i;
+        while (end < text_.size() && text_[end] != '"' && text_[end] != '\\') {
+            ++end;
+        }
+        value_.append(text_.data() + i, end - i);
+        column_ += static_cast<long long>(end - i);
+        return end;
+    }
+
     void Value(unsigned char c) {
         if (c == '"') {
-            current_->AddItem(attributeName_, UnescapeMarkup(value_));
+            if (value_.find('&') == std::string::npos) {
+                current_->AddItem(attributeName_, value_);
+            } else {
+                current_->AddItem(attributeName_, UnescapeMarkup(value_));
+            }
             attributeName_.clear();
             value_.clear();
             state_ = TState::Attributes;
@@ -188,45 +209,4 @@ private:
 
 std::unique_ptr<TNode> ParseMarkup(std::string_view text) {
     return TMarkupParser(WithoutDeclaration(text)).Parse();
-}
-
-namespace {
-
-// The byte an entity stands for; nothing for an unknown name.
-void AppendEntity(std::string& out, std::string_view name) {
-    if (name == "quot") {
-        out += '"';
-    } else if (name == "apos") {
-        out += '\'';
-    } else if (name == "amp") {
-        out += '&';
-    } else if (name == "lt") {
-        out += '<';
-    } else if (name == "gt") {
-        out += '>';
-    } else if (!name.empty() && name[0] == '#') {
-        // "#x41": the digits after "#" and the one letter, at most four of them
-        const std::string_view digits = name.size() > 2 ? name.substr(2, 4) : std::string_view();
-        out += static_cast<char>(HexToInt(digits) & 0xFF);
-    }
-}
-
-} // namespace
-
-std::string UnescapeMarkup(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const std::size_t amp = text.find('&', i);
-        if (amp == std::string_view::npos) {
-            out.append(text.substr(i));
-            break;
-        }
-        out.append(text.substr(i, amp - i));
-        const std::size_t end = std::min(text.find(';', amp + 1), text.size());
-        AppendEntity(out, text.substr(amp + 1, end - amp - 1));
-        i = end + 1;
-    }
-    return out;
 }

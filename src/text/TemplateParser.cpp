@@ -4,11 +4,8 @@
 
 #include "text/Errors.h"
 #include "text/Paths.h"
+#include "text/SafeFile.h"
 #include "text/TemplateTokenizer.h"
-
-#include <fstream>
-#include <iterator>
-#include <system_error>
 
 // Blocks are taken apart one level at a time, so depth costs no stack.
 TSentence::~TSentence() {
@@ -162,24 +159,6 @@ std::string WithCrLfLines(std::string_view bytes) {
     return text;
 }
 
-// Only plain files: a device or a pipe could be read without end.
-std::string ReadTemplateFile(std::string_view fileName) {
-    const std::filesystem::path path = PathFromText(fileName);
-    std::error_code error;
-    std::ifstream in;
-    if (std::filesystem::is_regular_file(path, error)) {
-        in.open(path, std::ios::binary);
-    }
-    if (!in.is_open()) {
-        throw EFileError("Не удается открыть файл \"" + std::string(fileName) + "\"");
-    }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        throw EFileError("Не удается прочитать файл \"" + std::string(fileName) + "\"");
-    }
-    return bytes;
-}
-
 } // namespace
 
 std::unique_ptr<TSentence> ParseTemplateText(std::string_view text) {
@@ -187,5 +166,5 @@ std::unique_ptr<TSentence> ParseTemplateText(std::string_view text) {
 }
 
 std::unique_ptr<TSentence> ParseTemplateFile(std::string_view fileName) {
-    return ParseTemplateText(WithCrLfLines(ReadTemplateFile(fileName)));
+    return ParseTemplateText(WithCrLfLines(ReadWholeFileOrRaise(PathFromText(fileName))));
 }

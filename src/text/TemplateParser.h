@@ -73,7 +73,8 @@ public:
 
     // Appends a new statement to the block.
     TSentence& AddChild(std::string name);
-    const TSentence& GetChild(int index) const { return *children_[index]; }
+    // The statement at the 0-based index; std::out_of_range past the end.
+    const TSentence& GetChild(int index) const { return *children_.at(index); }
     int ChildCount() const { return static_cast<int>(children_.size()); }
 
 private:

@@ -76,6 +76,7 @@ TEST(ReportVariables, ElementsAreTheLinesOfTheBaseValue) {
     vars.Set("minus", "-1", false);
     EXPECT_EQ(vars.Get("list[minus]"), "");
     EXPECT_EQ(vars.Get("list[abc]"), "one"); // not an integer: the first element
+    EXPECT_EQ(vars.Get("list[00]"), "");     // only the text "0" asks for the count
     EXPECT_EQ(vars.Get("nothing[1]"), "");
     EXPECT_EQ(vars.Get("nothing[0]"), "");
     EXPECT_EQ(vars.Get("empty[0]"), "");
