@@ -11,9 +11,7 @@
 #include "text/SafeFile.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <limits>
-#include <system_error>
 
 namespace {
 
@@ -120,12 +118,8 @@ void TReport3::LoadPagesFromText(const std::string& text) {
 }
 
 void TReport3::LoadPagesFromFile(const std::string& fileName) {
-    // A file that cannot be read gives no pages; so does anything but a plain
-    // file, which (a device, a pipe) might never end.
-    const std::filesystem::path path = PathFromText(fileName);
-    std::error_code error;
-    const bool plain = std::filesystem::is_regular_file(path, error);
-    LoadPagesFromText(plain ? ReadWholeFile(path).value_or("") : "");
+    // A file that cannot be read (or is no plain file) gives no pages.
+    LoadPagesFromText(ReadWholeFile(PathFromText(fileName)).value_or(""));
     fileName_ = fileName;
 }
 

@@ -7,15 +7,12 @@
 #include "report/TReport3.h"
 #include "text/Markup.h"
 #include "text/Numbers.h"
-#include "text/Paths.h"
 #include "text/TemplateParser.h"
 #include "text/TextCase.h"
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <limits>
-#include <system_error>
 
 namespace {
 
@@ -210,12 +207,6 @@ void InterpretSections(TReport3& report, const TContext& context, const TNode& n
 
 void InterpretTemplateFile(TReport3& report, const TContext& context, const std::string& fileName) {
     const TTemplateRun::TFileScope file(report.TemplateRun(), fileName);
-    // Only plain files: a device or a pipe could be read without end.
-    std::error_code error;
-    const std::filesystem::path path = PathFromText(fileName);
-    if (std::filesystem::exists(path, error) && !std::filesystem::is_regular_file(path, error)) {
-        throw EFileError("Не удается прочитать шаблон \"" + fileName + "\": это не файл");
-    }
     const auto sentences = ParseTemplateFile(fileName);
     const auto tree = SentenceToNode(*sentences);
     InterpretSections(report, context, *tree);
