@@ -259,4 +259,5 @@ TEST(LoadTemplate, AppendsRowsAndRaisesInterpreterErrors) {
     report->LoadTemplate(name);
     EXPECT_EQ(report->RowCount(), 5);
     EXPECT_THROW(report->LoadTemplate(dir.path().string()), EAppError);
+    EXPECT_THROW(report->LoadTemplate("/dev/zero"), EAppError);
 }

@@ -185,5 +185,8 @@ TEST(PageText, FilesAreWrittenWholeAndReadBack) {
     loaded->LoadPagesFromFile((dir / "missing.rp3").string());
     EXPECT_TRUE(loaded->IsBuilt());
     EXPECT_EQ(loaded->PageCount(), 0);
+    // A device is no file: it gives no pages instead of being read without end.
+    loaded->LoadPagesFromFile("/dev/zero");
+    EXPECT_EQ(loaded->PageCount(), 0);
     EXPECT_THROW(report->SavePagesToFile((dir / "no" / "such" / "dir.rp3").string()), EAppError);
 }
