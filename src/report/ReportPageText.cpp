@@ -10,37 +10,16 @@
 #include "text/Paths.h"
 #include "text/SafeFile.h"
 
-#include <algorithm>
-#include <limits>
-
 namespace {
 
-// A value between double quotes. Quotes and backslashes get a backslash;
-// "&" is written as the entity "&amp;" because the reader replaces entities;
-// and a ">" after "?" gets a backslash, because the reader drops everything
-// up to the first "?>" of the whole text. So every text reads back as it was.
-void AppendQuoted(std::string& out, std::string_view value) {
-    out += '"';
-    char previous = '\0';
-    for (const char c : value) {
-        if (c == '"' || c == '\\' || (c == '>' && previous == '?')) {
-            out += '\\';
-            out += c;
-        } else if (c == '&') {
-            out += "&amp;";
-        } else {
-            out += c;
-        }
-        previous = c;
-    }
-    out += '"';
-}
-
+// The value is escaped so that every text, font name and frame code reads
+// back byte for byte.
 void AppendAttribute(std::string& out, std::string_view name, std::string_view value) {
     out += ' ';
     out += name;
-    out += '=';
-    AppendQuoted(out, value);
+    out += "=\"";
+    out += EscapeMarkupValue(value);
+    out += '"';
 }
 
 // Millimetres in the general format with the decimal comma: 12,5 and 20.
@@ -64,11 +43,6 @@ void AppendText(std::string& out, const IReport3Text& text) {
         AppendAttribute(out, "color", IntToText(text.GetColor()));
     }
     out += "/>\r\n";
-}
-
-std::int32_t ClampToInt32(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 } // namespace

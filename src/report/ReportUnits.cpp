@@ -1,5 +1,6 @@
 #include "report/ReportUnits.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -37,4 +38,9 @@ TLength MmToLength(std::int64_t mm) {
 
 std::int64_t ToPixels(TLength length) {
     return RoundLength((static_cast<long double>(length) * 4 + 0.1L) / kLengthPerMm);
+}
+
+std::int32_t ClampToInt32(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }

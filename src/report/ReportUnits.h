@@ -46,3 +46,7 @@ TLength MmToLength(std::int64_t mm);
 
 // Pixels of a length at 4 pixels per millimetre: round((v * 4 + 0.1) / 10000).
 std::int64_t ToPixels(TLength length);
+
+// A 64-bit integer held at the ends of the 32-bit range (font sizes,
+// alignment codes read from text).
+std::int32_t ClampToInt32(std::int64_t value);

@@ -10,18 +10,11 @@
 #include "text/TemplateParser.h"
 #include "text/TextCase.h"
 
-#include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
 
 using TContext = std::shared_ptr<IReport3Base>;
-
-std::int32_t ClampToInt32(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
 
 // Font, size, style and alignment of a cell or text; absent font values
 // take the report's defaults.
