@@ -1,0 +1,139 @@
+#include "report/ReportVariables.h"
+
+#include "report/NumberText.h"
+#include "report/Substitution.h"
+#include "text/Errors.h"
+#include "text/Numbers.h"
+
+#include <optional>
+
+namespace {
+
+// An index is an expression that may name indexed variables itself; deeper
+// nesting than any template writes would only exhaust the stack.
+constexpr int kMaxIndexDepth = 32;
+
+// Beyond this an indexed assignment would only fill memory with empty lines.
+constexpr std::int64_t kMaxElements = 1000000;
+
+bool IsPlainName(std::string_view name) {
+    return name.find('[') == std::string_view::npos || name.find("[]") != std::string_view::npos;
+}
+
+// The lines of a value: each ends at CR LF, a lone LF or a lone CR; text after
+// the last break is one more line.
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+        lines.push_back(text.substr(start, end - start));
+        if (end == text.size())
+            break;
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n')
+            ++start;
+    }
+    return lines;
+}
+
+[[noreturn]] void RaiseBadIndexedName(std::string_view name) {
+    throw EAppError("Ошибка в имени переменной \"" + std::string(name) + "\"");
+}
+
+} // namespace
+
+const std::string* TReportVariables::FindPlain(std::string_view name) const {
+    const auto found = positions_.find(name);
+    return found == positions_.end() ? nullptr : &items_[found->second].Value;
+}
+
+void TReportVariables::SetPlain(std::string_view name, std::string value) {
+    const auto found = positions_.find(name);
+    if (found != positions_.end()) {
+        items_[found->second].Value = std::move(value);
+        return;
+    }
+    positions_.emplace(std::string(name), items_.size());
+    items_.push_back({std::string(name), std::move(value)});
+}
+
+void TReportVariables::SetElement(std::string_view name, std::string value) {
+    const std::size_t open = name.find('[');
+    const std::string_view indexText = name.substr(open + 1, name.size() - open - 2);
+    std::optional<std::int64_t> index = TextToInt(indexText);
+    if (!index)
+        index = TextToInt(Evaluate(indexText));
+    if (!index || *index < 1 || *index > kMaxElements)
+        RaiseBadIndexedName(name);
+    const std::string_view base = name.substr(0, open);
+    const std::string* old = FindPlain(base);
+    std::vector<std::string_view> lines = SplitLines(old ? *old : std::string_view());
+    if (lines.size() < static_cast<std::size_t>(*index))
+        lines.resize(*index);
+    lines[*index - 1] = value;
+    std::string joined;
+    for (const std::string_view line : lines) {
+        joined += line;
+        joined += "\r\n";
+    }
+    SetPlain(base, std::move(joined));
+}
+
+void TReportVariables::Set(std::string_view name, std::string_view value, bool evaluate) {
+    if (name.empty())
+        return;
+    std::string stored = evaluate ? Evaluate(value) : std::string(value);
+    if (IsPlainName(name))
+        SetPlain(name, std::move(stored));
+    else if (name.find(']') == name.size() - 1)
+        SetElement(name, std::move(stored));
+    else
+        throw EAppError("Ошибка в имени переменной: \"" + std::string(name) + "\"");
+}
+
+std::string TReportVariables::Lookup(std::string_view name, int depth) const {
+    if (name.empty())
+        return "";
+    if (IsPlainName(name)) {
+        const std::string* value = FindPlain(name);
+        return value ? *value : std::string();
+    }
+    if (depth >= kMaxIndexDepth)
+        throw EAppError("Слишком глубокая вложенность индексов в имени переменной");
+    const std::size_t open = name.find('[');
+    const std::string_view indexText =
+        open + 1 < name.size() ? name.substr(open + 1, name.size() - open - 2) : "";
+    const std::string index = EvaluateExpression(indexText, LookupAt(depth + 1));
+    const std::string* value = FindPlain(name.substr(0, open));
+    if (!value)
+        return "";
+    const std::vector<std::string_view> lines = SplitLines(*value);
+    if (index == "0")
+        return IntToText(static_cast<std::int64_t>(lines.size()));
+    const std::int64_t k = TextToInt(index).value_or(1);
+    if (k < 1 || k > static_cast<std::int64_t>(lines.size()))
+        return "";
+    return std::string(lines[k - 1]);
+}
+
+TVariableLookup TReportVariables::LookupAt(int depth) const {
+    return [this, depth](std::string_view name) { return Lookup(name, depth); };
+}
+
+std::string TReportVariables::Get(std::string_view name) const {
+    return Lookup(name, 0);
+}
+
+std::string TReportVariables::Evaluate(std::string_view expression) const {
+    return EvaluateExpression(expression, LookupAt(0));
+}
+
+std::string TReportVariables::Substitute(std::string_view text) const {
+    return SubstituteVariables(text, LookupAt(0));
+}
+
+void TReportVariables::Clear() {
+    items_.clear();
+    positions_.clear();
+}

@@ -1,0 +1,19 @@
+#include "report/TReport3Base.h"
+
+#include "report/TReport3.h"
+
+std::shared_ptr<IReport3Base> TReport3Base::GetOwner() const {
+    if (owner_ == nullptr) {
+        return nullptr;
+    }
+    return owner_->shared_from_this();
+}
+
+const TReport3* TReport3Base::FindReport() const {
+    for (const TReport3Base* element = this; element != nullptr; element = element->owner_) {
+        if (const auto* report = dynamic_cast<const TReport3*>(element)) {
+            return report;
+        }
+    }
+    return nullptr;
+}

@@ -1,0 +1,112 @@
+// Build: the top-level rows laid out top to bottom onto pages. Rows are
+// never split; a row that does not fit, asks for a page feed or changes the
+// orientation begins a new page, which starts with the header row the row
+// names and gets the footer row below its bottom margin line.
+#include "report/TReport3.h"
+#include "report/TReport3Page.h"
+#include "report/TReport3Row.h"
+
+namespace {
+
+// The orientation state before the first row has decided it.
+constexpr int kUndecided = 3;
+
+// Holds the measuring canvas for the duration of one Build.
+class TCanvasScope {
+public:
+    TCanvasScope(std::unique_ptr<IMeasuringCanvas>& slot, const TMeasuringCanvasFactory& factory)
+        : slot_(slot) {
+        slot_ = factory ? factory() : nullptr;
+    }
+    ~TCanvasScope() { slot_.reset(); }
+    TCanvasScope(const TCanvasScope&) = delete;
+    TCanvasScope& operator=(const TCanvasScope&) = delete;
+
+private:
+    std::unique_ptr<IMeasuringCanvas>& slot_;
+};
+
+} // namespace
+
+void TReport3::Build() {
+    if (built_) {
+        return;
+    }
+    buildErrors_.clear();
+    const TCanvasScope canvas(canvas_, canvasFactory_);
+    const TLength top = MmToLength(margins_.Top);
+    TLength offset = 0;
+    currentPage_ = 1;
+    int state = kUndecided;
+    for (std::size_t index = 0; index < rows_.size(); ++index) {
+        TReport3Row& row = *rows_[index];
+        if (state == kUndecided) {
+            if (row.GetOrientation() == kOrientationUnset) {
+                row.SetOrientation(kOrientationPortrait);
+            }
+            state = row.GetOrientation();
+            StartPage(index, static_cast<TOrientation>(state));
+        }
+        // Measuring may fail too (on the canvas); such a row is left out.
+        TLength height = 0;
+        if (!MeasureRow(index, row, height)) {
+            continue;
+        }
+        const std::int64_t pageHeight =
+            pages_[static_cast<std::size_t>(currentPage_ - 1)]->GetHeight();
+        const TLength available = MmToLength(pageHeight - margins_.Top - margins_.Bottom);
+        const TOrientation orientation = row.GetOrientation();
+        if (available < AddLengths(offset, height) || row.GetPageFeed() ||
+            (orientation != kOrientationUnset && orientation != state)) {
+            offset = 0;
+            ++currentPage_;
+            if (orientation != kOrientationUnset) {
+                state = orientation;
+            }
+            StartPage(index, static_cast<TOrientation>(state));
+            if (const auto header = row.GetHeader()) {
+                PlaceRow(index, *header, AddLengths(top, offset));
+                TLength headerHeight = 0;
+                if (MeasureRow(index, *header, headerHeight)) {
+                    offset = AddLengths(offset, headerHeight);
+                }
+            }
+        }
+        PlaceRow(index, row, AddLengths(top, offset));
+        offset = AddLengths(offset, height);
+    }
+    built_ = true;
+}
+
+void TReport3::StartPage(std::size_t index, TOrientation state) {
+    const auto page = GetPage(currentPage_);
+    page->SetOrientation(state);
+    const std::int64_t bottomLine = static_cast<std::int64_t>(page->GetHeight()) - margins_.Bottom;
+    PlaceRow(index, *footerRow_, MmToLength(bottomLine));
+}
+
+bool TReport3::MeasureRow(std::size_t index, const IReport3Row& row, TLength& height) {
+    try {
+        height = row.GetHeight();
+        return true;
+    } catch (const std::exception& error) {
+        ReportBuildError(index, error.what());
+        return false;
+    }
+}
+
+void TReport3::PlaceRow(std::size_t index, IReport3Row& row, TLength y) {
+    try {
+        row.PlaceAt(MmToLength(margins_.Left), y);
+    } catch (const std::exception& error) {
+        ReportBuildError(index, error.what());
+    }
+}
+
+void TReport3::ReportBuildError(std::size_t index, const std::string& message) {
+    const TBuildError error{static_cast<std::int32_t>(index), message};
+    buildErrors_.push_back(error);
+    if (buildErrorHandler_) {
+        buildErrorHandler_(error);
+    }
+}

@@ -1,0 +1,41 @@
+#pragma once
+// One page of a built report, as data: its page texts in drawing order, its
+// size in whole millimetres and its orientation. The page image is made by
+// the drawing layer; the stale flag tells it when to redraw.
+#include "report/TReport3Base.h"
+
+#include <vector>
+
+class TReport3Text;
+
+class TReport3Page : public TReport3Base, public IReport3Page {
+public:
+    TReport3Page(TReport3Base* owner, std::int32_t number) : TReport3Base(owner), number_(number) {}
+
+    std::shared_ptr<IReport3Text> AddText() override;
+    void Clear() override;
+    void Invalidate() override { stale_ = true; }
+    void Draw(IReport3Canvas* canvas, std::int32_t zoom, std::int32_t x, std::int32_t y) override;
+    void SaveToMetafile(const std::string& fileName) override;
+    void Print() override;
+    std::int32_t TextCount() const override { return static_cast<std::int32_t>(texts_.size()); }
+    std::shared_ptr<IReport3Text> GetText(std::int32_t number) const override;
+    void SetWidth(std::int32_t width) override;
+    std::int32_t GetWidth() const override { return width_; }
+    void SetHeight(std::int32_t height) override;
+    std::int32_t GetHeight() const override { return height_; }
+    void SetOrientation(TOrientation orientation) override;
+    TOrientation GetOrientation() const override { return orientation_; }
+    std::int32_t GetNumber() const override { return number_; }
+
+    // Whether the page image must be redrawn before use.
+    bool IsStale() const { return stale_; }
+
+private:
+    std::int32_t number_;
+    std::vector<std::shared_ptr<TReport3Text>> texts_;
+    std::int32_t width_ = 210;
+    std::int32_t height_ = 297;
+    TOrientation orientation_ = kOrientationUnset;
+    bool stale_ = true;
+};

@@ -1,0 +1,52 @@
+#pragma once
+// The state of one template interpretation, shared by the files it
+// includes: which files are being read (so that a file including itself is
+// refused instead of recursing without end), how deep statements nest, and
+// how many statements have run (so that loops over huge counts end with an
+// error instead of running for hours or exhausting memory).
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+class TTemplateRun {
+public:
+    // Statement blocks may nest this deep, included files counted in.
+    static constexpr int kMaxNesting = 1000;
+    // Statements and loop passes one template may run.
+    static constexpr std::int64_t kDefaultStatementLimit = 20'000'000;
+
+    // While alive, the file counts as being read; raises when it already is.
+    class TFileScope {
+    public:
+        TFileScope(TTemplateRun& run, const std::string& fileName);
+        ~TFileScope();
+        TFileScope(const TFileScope&) = delete;
+        TFileScope& operator=(const TFileScope&) = delete;
+
+    private:
+        TTemplateRun& run_;
+    };
+
+    // While alive, one more level of statements is open; raises past kMaxNesting.
+    class TNestingScope {
+    public:
+        explicit TNestingScope(TTemplateRun& run);
+        ~TNestingScope() { --run_.nesting_; }
+        TNestingScope(const TNestingScope&) = delete;
+        TNestingScope& operator=(const TNestingScope&) = delete;
+
+    private:
+        TTemplateRun& run_;
+    };
+
+    // Counts one statement or loop pass; raises past the limit.
+    void CountStatement();
+    void SetStatementLimit(std::int64_t limit) { statementLimit_ = limit; }
+
+private:
+    std::vector<std::filesystem::path> files_;
+    int nesting_ = 0;
+    std::int64_t statements_ = 0;
+    std::int64_t statementLimit_ = kDefaultStatementLimit;
+};

@@ -1,0 +1,166 @@
+// The report3 command: its command line, its choice of output and whole runs.
+#include "report/FixedMetricCanvas.h"
+#include "report/TReport3.h"
+#include "report3/Report3Output.h"
+#include "report3/Report3Run.h"
+#include "support/TestSupport.h"
+#include "text/Cp1251.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+
+using testing_support::ReadFile;
+using testing_support::TempDir;
+using testing_support::W;
+using testing_support::WriteFile;
+
+namespace {
+
+struct TRun {
+    int Status = 0;
+    std::string Errors; // UTF-8
+};
+
+TRun RunCommandLine(const std::vector<std::string>& arguments) {
+    std::ostringstream errors;
+    const int status = Report3Main(arguments, FixedMetricCanvasFactory(), errors);
+    return {status, errors.str()};
+}
+
+std::string Utf8(const std::string& cp1251) {
+    return Cp1251ToUtf8(cp1251);
+}
+
+} // namespace
+
+TEST(Report3Options, ReadsEveryOption) {
+    const auto options =
+        ParseReport3Arguments({"-D", "A=1", "-DB=x=y", "--margins", "8,9,10,11", "--page-numbers",
+                               "--report-code", Utf8("код"), "t.rt3", "-o", "out.rp3"});
+    const std::vector<std::pair<std::string, std::string>> variables{{"A", "1"}, {"B", "x=y"}};
+    EXPECT_EQ(options.Variables, variables);
+    EXPECT_EQ(options.Margins, (TIntRect{8, 9, 10, 11}));
+    EXPECT_TRUE(options.PageNumbers);
+    EXPECT_EQ(options.ReportCode, "код");
+    EXPECT_EQ(options.TemplateFile, "t.rt3");
+    EXPECT_EQ(options.Output, "out.rp3");
+}
+
+TEST(Report3Options, RefusesMalformedCommandLines) {
+    const std::vector<std::vector<std::string>> bad{
+        {},
+        {"t.rt3"},
+        {"-o", "x"},
+        {"a.rt3", "b.rt3", "-o", "x"},
+        {"--pages", "p.rp3", "t.rt3", "-o", "x"},
+        {"-D", "=1", "t.rt3", "-o", "x"},
+        {"-D", "novalue", "t.rt3", "-o", "x"},
+        {"--margins", "1,2,3", "t.rt3", "-o", "x"},
+        {"--margins", "1,2,3,-4", "t.rt3", "-o", "x"},
+        {"--margins", "1,2,3,4,5", "t.rt3", "-o", "x"},
+        {"--bogus", "t.rt3", "-o", "x"},
+        {"t.rt3", "-o"},
+    };
+    for (const auto& arguments : bad) {
+        EXPECT_THROW(ParseReport3Arguments(arguments), EUsageError) << arguments.size();
+        EXPECT_EQ(RunCommandLine(arguments).Status, kExitUsage);
+    }
+}
+
+TEST(Report3Output, ChoosesLikeThePreviewSave) {
+    EXPECT_EQ(OutputKindFor("report.XML"), TOutputKind::Workbook);
+    EXPECT_EQ(OutputKindFor("a.zip.xml"), TOutputKind::Workbook);
+    EXPECT_EQ(OutputKindFor("a.ZIP"), TOutputKind::PageImages);
+    EXPECT_EQ(OutputKindFor("a.csv.rp3"), TOutputKind::SeparatedValues);
+    EXPECT_EQ(OutputKindFor("a.rp3"), TOutputKind::PageText);
+    EXPECT_EQ(OutputKindFor("a"), TOutputKind::PageText);
+}
+
+TEST(Report3Run, BuildsATemplateIntoPageText) {
+    const TempDir dir;
+    WriteFile(dir / "t.rt3", "row(h=7) { cell(w=\"50%\", text=\"{Name}\"); }");
+    const std::string output = (dir / "out.rp3").string();
+    const TRun run = RunCommandLine({"-D", Utf8("Name=Иванов"), "--margins", "0,0,0,0",
+                                     (dir / "t.rt3").string(), "-o", output});
+    EXPECT_EQ(run.Status, kExitSuccess) << run.Errors;
+    EXPECT_EQ(ReadFile(output),
+              "<page orientation=\"portrait\">\r\n"
+              "  <text x=\"0\" y=\"0\" w=\"105\" h=\"7\" text=\"Иванов\" frame=\"\" font=\"Arial\" "
+              "fontsize=\"10\" fontstyle=\"\" align=\"5\"/>\r\n"
+              "</>\r\n");
+}
+
+TEST(Report3Run, TemplateErrorsLeaveNoOutput) {
+    const TempDir dir;
+    WriteFile(dir / "t.rt3", "row() { rows(); }");
+    const std::string output = (dir / "out.rp3").string();
+    const TRun run = RunCommandLine({(dir / "t.rt3").string(), "-o", output});
+    EXPECT_EQ(run.Status, kExitFailure);
+    EXPECT_EQ(run.Errors, Utf8("Недопустимый раздел: rows\n"));
+    EXPECT_FALSE(std::filesystem::exists(output));
+}
+
+TEST(Report3Run, MissingInputsAndUnsupportedOutputsFail) {
+    const TempDir dir;
+    EXPECT_EQ(RunCommandLine({(dir / "none.rt3").string(), "-o", (dir / "o.rp3").string()}).Status,
+              kExitFailure);
+    EXPECT_EQ(
+        RunCommandLine({"--pages", (dir / "none.rp3").string(), "-o", (dir / "o.rp3").string()})
+            .Status,
+        kExitFailure);
+    WriteFile(dir / "t.rt3", "");
+    for (const char* name : {"o.xml", "o.zip", "o.csv"}) {
+        const TRun run = RunCommandLine({(dir / "t.rt3").string(), "-o", (dir / name).string()});
+        EXPECT_EQ(run.Status, kExitUnsupported) << name;
+        EXPECT_FALSE(run.Errors.empty());
+        EXPECT_FALSE(std::filesystem::exists(dir / name));
+    }
+}
+
+TEST(Report3Run, PagesAreLoadedAndSavedAgain) {
+    const TempDir dir;
+    const std::string pages =
+        "<page orientation=\"landscape\">\r\n"
+        "  <text x=\"1,5\" y=\"2\" w=\"3\" h=\"4\" text=\"a\\\"b\" frame=\"1\" "
+        "font=\"Arial\" fontsize=\"9\" fontstyle=\"bold;\" align=\"1\" "
+        "color=\"255\"/>\r\n"
+        "</>\r\n";
+    WriteFile(dir / "in.rp3", pages);
+    const TRun run =
+        RunCommandLine({"--pages", (dir / "in.rp3").string(), "-o", (dir / "out.rp3").string()});
+    EXPECT_EQ(run.Status, kExitSuccess) << run.Errors;
+    EXPECT_EQ(ReadFile(dir / "out.rp3"), pages);
+}
+
+TEST(Report3Command, RunsTheSampleTemplateWithoutADisplay) {
+    const TempDir dir;
+    const std::string program = std::string(std::getenv("VED_BINARY_DIR")) + "/bin/report3";
+    const std::string sample = (testing_support::SourceDir() / "data" / "sample.rt3").string();
+    const std::string output = (dir / "sample.rp3").string();
+    const std::string command = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY '" + program +
+                                "' -D 'Title=" + Utf8("Ведомость") +
+                                "' -D 'Signer=" + Utf8("Петров П. П.") + "' --page-numbers '" +
+                                sample + "' -o '" + output + "' 2>'" + (dir / "err").string() + "'";
+    ASSERT_EQ(testing_support::RunCommand(command), 0) << ReadFile(dir / "err");
+
+    // Page-level texts such as the page number are not saved.
+    const auto report = TReport3::Create();
+    report->LoadPagesFromFile(output);
+    ASSERT_EQ(report->PageCount(), 1);
+    const auto page = report->GetPage(1);
+    std::vector<std::string> texts;
+    for (std::int32_t i = 1; i <= page->TextCount(); ++i) {
+        texts.push_back(page->GetText(i)->GetText());
+    }
+    const std::vector<std::string> expected{
+        "Ведомость", "№",     "Наименование", "Сумма",   "1",           "Позиция 1",
+        "100,00",    "2",     "Позиция 2",    "200,00",  "3",           "Позиция 3",
+        "300,00",    "Итого", "600,00",       "Подпись", "Петров П. П."};
+    EXPECT_EQ(texts, expected);
+    // The signature's free text lies 2 mm right of and 12 mm below its cell.
+    const auto signature = page->GetText(page->TextCount());
+    EXPECT_EQ(signature->GetX(), 120000);
+    EXPECT_EQ(signature->GetY(), page->GetText(page->TextCount() - 1)->GetY() + 120000);
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The command line of report3:
+//     report3 [-D NAME=VALUE]... [--margins L,T,R,B] [--page-numbers]
+//             [--report-code TEXT] TEMPLATE -o OUTPUT
+//     report3 --pages PAGEFILE -o OUTPUT
+// Arguments arrive in UTF-8; the options hold them in Windows-1251.
+#include "report/ReportUnits.h"
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+struct TReport3Options {
+    // -D NAME=VALUE, in the order given.
+    std::vector<std::pair<std::string, std::string>> Variables;
+    // Whole millimetres: left, top, right, bottom.
+    std::optional<TIntRect> Margins;
+    bool PageNumbers = false;
+    std::optional<std::string> ReportCode;
+    // Exactly one of the two is set.
+    std::string TemplateFile;
+    std::string PagesFile;
+    std::string Output;
+};
+
+// A command line that does not fit; the message says why (Windows-1251).
+class EUsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The options of the arguments after the program name.
+TReport3Options ParseReport3Arguments(const std::vector<std::string>& utf8Arguments);
+
+// How the command is used (Windows-1251).
+std::string Report3Usage();

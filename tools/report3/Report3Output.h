@@ -1,0 +1,10 @@
+#pragma once
+// Which form a report is saved in, chosen by the output name as the preview
+// window's save does.
+#include <string>
+
+enum class TOutputKind { Workbook, PageImages, SeparatedValues, PageText };
+
+// The lower-cased name containing ".xml": a workbook; else ".zip": page
+// images; else ".csv": separated values; anything else: page text.
+TOutputKind OutputKindFor(const std::string& fileName);

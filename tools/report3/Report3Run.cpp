@@ -1,0 +1,78 @@
+#include "report3/Report3Run.h"
+
+#include "report/NumberText.h"
+#include "report/TReport3.h"
+#include "report3/Report3Output.h"
+#include "text/Cp1251.h"
+#include "text/Paths.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+void WriteLine(std::ostream& errors, const std::string& cp1251) {
+    errors << Cp1251ToUtf8(cp1251) << '\n';
+}
+
+bool FileExists(const std::string& fileName) {
+    std::error_code error;
+    return std::filesystem::exists(PathFromText(fileName), error);
+}
+
+} // namespace
+
+int RunReport3(const TReport3Options& options, const TMeasuringCanvasFactory& canvasFactory,
+               std::ostream& errors) {
+    if (OutputKindFor(options.Output) != TOutputKind::PageText) {
+        WriteLine(errors, "Этот вид выхода пока недоступен: " + options.Output +
+                              " (доступен только текст страниц)");
+        return kExitUnsupported;
+    }
+    // The engine ignores a missing file; a command asked for it, so say so.
+    const std::string& input = options.PagesFile.empty() ? options.TemplateFile : options.PagesFile;
+    if (!FileExists(input)) {
+        WriteLine(errors, "Файл не найден: " + input);
+        return kExitFailure;
+    }
+    const auto report = TReport3::Create(canvasFactory);
+    report->SetBuildErrorHandler([&errors](const TBuildError& error) {
+        WriteLine(errors, IntToText(error.RowIndex) + " " + error.Message);
+    });
+    try {
+        if (options.ReportCode) {
+            report->SetReportCode(*options.ReportCode);
+        }
+        report->SetPageNumbers(options.PageNumbers);
+        if (!options.PagesFile.empty()) {
+            report->LoadPagesFromFile(options.PagesFile);
+        } else {
+            for (const auto& [name, value] : options.Variables) {
+                report->SetVariable(name, value, false);
+            }
+            if (options.Margins) {
+                report->SetMargins(*options.Margins);
+            }
+            report->LoadTemplate(options.TemplateFile);
+            report->Build();
+        }
+        report->SavePagesToFile(options.Output);
+    } catch (const std::exception& error) {
+        WriteLine(errors, error.what());
+        return kExitFailure;
+    }
+    return kExitSuccess;
+}
+
+int Report3Main(const std::vector<std::string>& arguments,
+                const TMeasuringCanvasFactory& canvasFactory, std::ostream& errors) {
+    TReport3Options options;
+    try {
+        options = ParseReport3Arguments(arguments);
+    } catch (const EUsageError& error) {
+        WriteLine(errors, error.what());
+        errors << Cp1251ToUtf8(Report3Usage());
+        return kExitUsage;
+    }
+    return RunReport3(options, canvasFactory, errors);
+}
