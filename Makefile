@@ -19,7 +19,7 @@ test: deps
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
 release: deps
-	cmake -S . -B $(REL_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVED_BENCH=ON
+	cmake -S . -B $(REL_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DVED_BENCH=ON
 	cmake --build $(REL_DIR)
 
 run: release

@@ -10,6 +10,7 @@ struct TFormatSettings {
     char DecimalSeparator = ',';
     char ThousandSeparator = '\0'; // '\0': numbers are not grouped
     int CurrencyDecimals = 2;
+    std::string CurrencyString = "р."; // after the amount: "12,00 р."
     char DateSeparator = '.';
     char TimeSeparator = ':';
     std::string ShortDateFormat = "dd.MM.yyyy";

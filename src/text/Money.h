@@ -19,12 +19,15 @@ inline constexpr Money kMoneyScale = 10000;
 std::optional<Money> TextToMoney(std::string_view text,
                                  const TFormatSettings& settings = AppFormatSettings());
 
-// The amount with `decimals` decimals (0 to 4), rounded half to even, with the
-// settings' decimal separator and, when `grouped`, its thousands separator.
+// The amount with `decimals` decimals (0 to 4; others are taken as the nearest
+// of these), rounded half to even, with the settings' decimal separator and,
+// when `grouped`, its thousands separator. "-" only when the rounded amount is
+// not zero.
 std::string MoneyToText(Money amount, int decimals = 2, bool grouped = false,
                         const TFormatSettings& settings = AppFormatSettings());
 
-// A float rounded to the nearest ten-thousandth (half to even); saturates.
+// A float rounded to the nearest ten-thousandth (half to even); saturates at
+// the ends of the range; NaN gives 0.
 Money MoneyFromDouble(double value);
 
 // The amount as a float (for formatting through Format).
