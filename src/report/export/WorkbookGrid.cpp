@@ -1,5 +1,7 @@
 #include "report/export/WorkbookGrid.h"
 
+#include "report/export/GridCoverage.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -43,6 +45,31 @@ TExcelFixed GridToFixed(std::int64_t units) {
     return std::min(units, kLimit) * kExcelFixedScale;
 }
 
+// Keeps the part of the cell's area that the cells placed before leave free:
+// from the first free column of its top row, as far right and down as nothing
+// is covered. False when its top row has no free column.
+bool Claim(TGridCoverage& coverage, TExportedCell& cell) {
+    const auto top = static_cast<std::size_t>(cell.Top);
+    const std::int64_t end = cell.Left + cell.Width;
+    const std::int64_t first = coverage.FirstFree(top, cell.Left, end);
+    if (first == end)
+        return false;
+    const std::int64_t last = coverage.FreeUntil(top, first, end);
+    std::int64_t rows = 1;
+    for (; rows < cell.Height; ++rows) {
+        const std::size_t row = top + static_cast<std::size_t>(rows);
+        if (coverage.FirstFree(row, first, last) != first ||
+            coverage.FreeUntil(row, first, last) != last)
+            break;
+    }
+    for (std::int64_t r = 0; r < rows; ++r)
+        coverage.Cover(top + static_cast<std::size_t>(r), first, last);
+    cell.Left = first;
+    cell.Width = last - first;
+    cell.Height = rows;
+    return true;
+}
+
 } // namespace
 
 std::int64_t ToGridUnits(std::int64_t length) {
@@ -79,16 +106,23 @@ void TWorkbookGrid::AddCell(std::int64_t left, std::int64_t top, std::int64_t ri
 void TWorkbookGrid::Resolve() {
     SortUnique(columns_);
     SortUnique(rows_);
-    placed_.clear();
+    std::vector<TExportedCell> matched;
     for (const auto& pending : pending_) {
         TExportedCell cell = pending.cell;
         if (Span(columns_, cell.Left, pending.right, cell.Left, cell.Width) &&
             Span(rows_, cell.Top, pending.bottom, cell.Top, cell.Height))
-            placed_.push_back(std::move(cell));
+            matched.push_back(std::move(cell));
     }
-    std::stable_sort(placed_.begin(), placed_.end(), [](const auto& a, const auto& b) {
+    std::stable_sort(matched.begin(), matched.end(), [](const auto& a, const auto& b) {
         return a.Top != b.Top ? a.Top < b.Top : a.Left < b.Left;
     });
+    // A cell moved right by the ones before it only moves past columns they
+    // cover, so the order by row, then column, holds.
+    TGridCoverage coverage(rows_.size());
+    placed_.clear();
+    for (auto& cell : matched)
+        if (Claim(coverage, cell))
+            placed_.push_back(std::move(cell));
 }
 
 void TWorkbookGrid::WriteTo(TExcelXML& book) const {

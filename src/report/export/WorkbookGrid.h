@@ -5,11 +5,17 @@
 // enough to the workbook's points to use them as they are). Each cell then
 // spans the columns and rows between its edges.
 //
-// A cell's far edge is matched to the nearest boundary at or after the one
-// rounded from the exact sum of position and size, so a cell at 12,5 mm whose
-// separately rounded position and width miss that boundary by one unit still
-// lands on the grid. A cell that covers no column or no row (narrower than
-// the grid) has no worksheet cell.
+// A cell's far edge is rounded from the exact sum of position and size and
+// matched to the nearest boundary after its near edge, so a cell at 12,5 mm,
+// whose separately rounded position and width miss the boundary by one unit,
+// still lands on the grid. A cell that covers no column or no row (narrower
+// than a grid unit) has no worksheet cell.
+//
+// Cells may overlap on the page (nested rows wider than their percentage
+// cell, negative widths); in the worksheet a cell keeps the part of its area
+// that cells before it (by row, then column) leave free, starting at the
+// first free column of its top row, and is left out only when its top row
+// has none.
 #include "report/export/ExcelXML.h"
 
 #include <cstdint>

@@ -172,3 +172,14 @@ TEST(ExportText, ACellWithNestedRowsComesBeforeThemAndNothingIsQuoted) {
 TEST(ExportText, AnEmptyReportGivesAnEmptyText) {
     EXPECT_EQ(SeparatedValues(*MakeReport()), "");
 }
+
+TEST(ExportWorkbook, ACellDrawnOverItsNeighbourKeepsTheFreeColumns) {
+    const auto report = MakeReport();
+    AddRowOfCells(*report, 5, {30, -10, 20});
+    const TExcelXML book = BuildWorkbook(*report);
+    EXPECT_EQ(Sheet(book).ColumnLines, (TLines{Column(1, 60), Column(2, 30), Column(3, 30)}));
+    EXPECT_EQ(
+        Sheet(book).RowLines,
+        (TLines{Row("15.00"), Cell(" ss:MergeAcross=\"1\" ss:Index=\"1\" ss:StyleID=\"s101\"", "a"),
+                Cell(" ss:Index=\"3\" ss:StyleID=\"s101\"", "c")}));
+}

@@ -1,5 +1,7 @@
 #include "report/export/WorkbookGrid.h"
 
+#include "report/export/ExcelText.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -92,4 +94,25 @@ TEST(WorkbookGrid, HugeRowsAreHeldAtTheLargestHeight) {
     grid.WriteTo(book);
     EXPECT_EQ(book.Worksheets()[0].RowLines.at(0),
               "    <Row ss:AutoFitHeight=\"0\" ss:Height=\"922337203685477.00\">");
+}
+
+TEST(WorkbookGrid, OverlappingCellsKeepOnlyWhatIsStillFree) {
+    // Columns 0, 10, 20, 30 mm; rows 0, 5, 10 mm.
+    TWorkbookGrid grid;
+    grid.AddRowBoundary(10 * kMm);
+    grid.AddColumnBoundary(30 * kMm);
+    grid.AddCell(0, 0, 20 * kMm, 10 * kMm, Look("A"));
+    grid.AddCell(0, 0, 10 * kMm, 5 * kMm, Look("under A"));
+    grid.AddCell(20 * kMm, 0, 30 * kMm, 5 * kMm, Look("C"));
+    grid.AddCell(10 * kMm, 5 * kMm, 30 * kMm, 10 * kMm, Look("B"));
+    grid.AddCell(10 * kMm, 5 * kMm, 30 * kMm, 10 * kMm, Look("under B"));
+    grid.Resolve();
+    const auto where = [](const TExportedCell& cell) {
+        return cell.Text + " " + IntText(cell.Left) + IntText(cell.Top) + IntText(cell.Width) +
+               IntText(cell.Height);
+    };
+    std::vector<std::string> placed;
+    for (const auto& cell : grid.Cells())
+        placed.push_back(where(cell));
+    EXPECT_EQ(placed, (std::vector<std::string>{"A 0022", "C 2011", "B 2111"}));
 }
