@@ -9,10 +9,10 @@
 
 namespace {
 
-enum class TTokenKind { Name, Number, String, Operator, Punctuation };
+enum class TExprTokenKind { Name, Number, String, Operator, Punctuation };
 
-struct TToken {
-    TTokenKind Kind;
+struct TExprToken {
+    TExprTokenKind Kind;
     std::string Text;
 };
 
@@ -35,28 +35,28 @@ class TExpressionLexer {
 public:
     explicit TExpressionLexer(std::string_view text) : text_(text) {}
 
-    bool Next(TToken& token) {
+    bool Next(TExprToken& token) {
         while (pos_ < text_.size()) {
             const unsigned char c = text_[pos_];
             if (IsNameStart(c)) {
-                token = {TTokenKind::Name, Take(IsNamePart)};
+                token = {TExprTokenKind::Name, Take(IsNamePart)};
                 return true;
             }
             if (IsDigit(c)) {
-                token = {TTokenKind::Number, TakeNumber()};
+                token = {TExprTokenKind::Number, TakeNumber()};
                 return true;
             }
             if (c == '"') {
-                token = {TTokenKind::String, TakeString()};
+                token = {TExprTokenKind::String, TakeString()};
                 return true;
             }
             ++pos_;
             if (std::string_view("+-*/%=").find(c) != std::string_view::npos) {
-                token = {TTokenKind::Operator, std::string(1, c)};
+                token = {TExprTokenKind::Operator, std::string(1, c)};
                 return true;
             }
             if (std::string_view("(),;[]{}").find(c) != std::string_view::npos) {
-                token = {TTokenKind::Punctuation, std::string(1, c)};
+                token = {TExprTokenKind::Punctuation, std::string(1, c)};
                 return true;
             }
         }
@@ -120,10 +120,10 @@ private:
     throw EAppError("Деление на ноль в выражении \"" + std::string(expression) + "\"");
 }
 
-std::string OperandValue(const TToken& token, const TVariableLookup& lookup) {
-    if (token.Kind == TTokenKind::Name)
+std::string OperandValue(const TExprToken& token, const TVariableLookup& lookup) {
+    if (token.Kind == TExprTokenKind::Name)
         return lookup(token.Text);
-    if (token.Kind == TTokenKind::Number)
+    if (token.Kind == TExprTokenKind::Number)
         return token.Text;
     RaiseSyntaxError();
 }
@@ -140,7 +140,7 @@ std::string Remainder(double left, double right, bool literal, std::string_view 
     return IntToText(divisor == -1 ? 0 : dividend % divisor);
 }
 
-std::string Apply(char op, const std::string& result, const TToken& operand,
+std::string Apply(char op, const std::string& result, const TExprToken& operand,
                   const std::string& operandValue, std::string_view expression) {
     const double left = ReadNumber(result);
     const double right = ReadNumber(operandValue);
@@ -156,19 +156,19 @@ std::string Apply(char op, const std::string& result, const TToken& operand,
             RaiseDivisionByZero(expression);
         return NumberToText(left / right);
     default:
-        return Remainder(left, right, operand.Kind == TTokenKind::Number, expression);
+        return Remainder(left, right, operand.Kind == TExprTokenKind::Number, expression);
     }
 }
 
-bool IsArithmetic(const TToken& token) {
-    return token.Kind == TTokenKind::Operator && token.Text != "=";
+bool IsArithmetic(const TExprToken& token) {
+    return token.Kind == TExprTokenKind::Operator && token.Text != "=";
 }
 
 } // namespace
 
 std::string EvaluateExpression(std::string_view expression, const TVariableLookup& lookup) {
     TExpressionLexer lexer(expression);
-    TToken token;
+    TExprToken token;
     if (!lexer.Next(token))
         return "";
     std::string result = OperandValue(token, lookup);

@@ -72,7 +72,7 @@ double AsFloat(const FormatPaddedArg& argument) {
 
 // The decimal digits of a whole, non-negative, finite float.
 std::string WholeDigits(double value) {
-    char buffer[330];
+    char buffer[320];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 0);
     return std::string(buffer, result.ptr);
@@ -104,36 +104,18 @@ std::string HexText(const FormatPaddedArg& argument, bool upper) {
     return text;
 }
 
-void GroupThousands(std::string& whole, char separator) {
-    for (std::size_t pos = whole.size(); pos > 3; pos -= 3)
-        whole.insert(pos - 3, 1, separator);
-}
-
 // Sign, whole part, mark and exactly `precision` decimals of the argument
 // times 10^precision rounded to the nearest integer (half to even).
-std::string FixedText(const FormatPaddedArg& argument, const TConversion& conversion,
-                      bool grouped) {
+std::string FixedText(const FormatPaddedArg& argument, const TConversion& conversion) {
     const double value = AsFloat(argument);
     const int precision = conversion.Precision;
     const double scaled = std::nearbyint(value * std::pow(10.0, precision));
-    std::string digits;
-    if (std::isfinite(scaled)) {
-        digits = WholeDigits(std::fabs(scaled));
-    } else {
-        // Too large to scale: the exact decimal expansion, without its point.
-        char buffer[340];
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                          std::chars_format::fixed, precision);
-        digits.assign(buffer, result.ptr);
-        std::erase(digits, '.');
-    }
+    if (!std::isfinite(scaled)) // too large to scale, and a whole number anyway
+        return FloatToFixed(value, precision, conversion.Mark);
+    std::string digits = WholeDigits(std::fabs(scaled));
     if (digits.size() <= static_cast<std::size_t>(precision))
         digits.insert(0, precision + 1 - digits.size(), '0');
-    std::string whole = digits.substr(0, digits.size() - precision);
-    const char separator = ExprFormatSettings().ThousandSeparator;
-    if (grouped && separator != '\0')
-        GroupThousands(whole, separator);
-    std::string text = (scaled < 0 || (!std::isfinite(scaled) && value < 0) ? "-" : "") + whole;
+    std::string text = (scaled < 0 ? "-" : "") + digits.substr(0, digits.size() - precision);
     if (precision > 0)
         text += conversion.Mark + digits.substr(digits.size() - precision);
     return text;
@@ -170,9 +152,11 @@ std::string Convert(const TConversion& conversion, const FormatPaddedArg& argume
     case 'd':
         return Pad(DecimalText(argument), conversion);
     case 'f':
-        return Pad(FixedText(argument, conversion, false), conversion);
+        return Pad(FixedText(argument, conversion), conversion);
     case 'n':
-        return Pad(FixedText(argument, conversion, true), conversion);
+        return Pad(FloatToFixed(AsFloat(argument), conversion.Precision, conversion.Mark,
+                                ExprFormatSettings().ThousandSeparator),
+                   conversion);
     case 's':
         return Pad(PlainText(argument), conversion);
     case 'g':

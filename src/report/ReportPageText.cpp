@@ -11,7 +11,9 @@
 #include "text/SafeFile.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <limits>
+#include <system_error>
 
 namespace {
 
@@ -118,7 +120,12 @@ void TReport3::LoadPagesFromText(const std::string& text) {
 }
 
 void TReport3::LoadPagesFromFile(const std::string& fileName) {
-    LoadPagesFromText(ReadWholeFile(PathFromText(fileName)).value_or(""));
+    // A file that cannot be read gives no pages; so does anything but a plain
+    // file, which (a device, a pipe) might never end.
+    const std::filesystem::path path = PathFromText(fileName);
+    std::error_code error;
+    const bool plain = std::filesystem::is_regular_file(path, error);
+    LoadPagesFromText(plain ? ReadWholeFile(path).value_or("") : "");
     fileName_ = fileName;
 }
 

@@ -20,21 +20,18 @@ bool IsPlainName(std::string_view name) {
     return name.find('[') == std::string_view::npos || name.find("[]") != std::string_view::npos;
 }
 
-// The lines of a value: each ends at CR LF, a lone LF or a lone CR; text after
-// the last break is one more line.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
+// Calls visit(line) for each line of a value until it returns false. A line
+// ends at CR LF, a lone LF or a lone CR; text after the last break is one more.
+template <typename Visit> void VisitLines(std::string_view text, Visit visit) {
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
-        lines.push_back(text.substr(start, end - start));
-        if (end == text.size())
-            break;
+        if (!visit(text.substr(start, end - start)) || end == text.size())
+            return;
         start = end + 1;
         if (text[end] == '\r' && start < text.size() && text[start] == '\n')
             ++start;
     }
-    return lines;
 }
 
 [[noreturn]] void RaiseBadIndexedName(std::string_view name) {
@@ -68,7 +65,11 @@ void TReportVariables::SetElement(std::string_view name, std::string value) {
         RaiseBadIndexedName(name);
     const std::string_view base = name.substr(0, open);
     const std::string* old = FindPlain(base);
-    std::vector<std::string_view> lines = SplitLines(old ? *old : std::string_view());
+    std::vector<std::string_view> lines;
+    VisitLines(old ? *old : std::string_view(), [&](std::string_view line) {
+        lines.push_back(line);
+        return true;
+    });
     if (lines.size() < static_cast<std::size_t>(*index))
         lines.resize(*index);
     lines[*index - 1] = value;
@@ -108,13 +109,17 @@ std::string TReportVariables::Lookup(std::string_view name, int depth) const {
     const std::string* value = FindPlain(name.substr(0, open));
     if (!value)
         return "";
-    const std::vector<std::string_view> lines = SplitLines(*value);
-    if (index == "0")
-        return IntToText(static_cast<std::int64_t>(lines.size()));
-    const std::int64_t k = TextToInt(index).value_or(1);
-    if (k < 1 || k > static_cast<std::int64_t>(lines.size()))
-        return "";
-    return std::string(lines[k - 1]);
+    // Element 0 is the count; any other index that is no integer means 1.
+    const std::int64_t wanted = index == "0" ? 0 : TextToInt(index).value_or(1);
+    std::int64_t number = 0;
+    std::string_view element;
+    VisitLines(*value, [&](std::string_view line) {
+        element = line;
+        return ++number != wanted;
+    });
+    if (wanted == 0)
+        return IntToText(number);
+    return wanted >= 1 && number == wanted ? std::string(element) : std::string();
 }
 
 TVariableLookup TReportVariables::LookupAt(int depth) const {

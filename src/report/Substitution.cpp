@@ -3,6 +3,7 @@
 #include "report/FormatPadded.h"
 #include "report/NumberText.h"
 #include "text/DateTime.h"
+#include "text/Errors.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,18 +11,17 @@
 
 namespace {
 
-// Day numbers of 1 January 0001 and of the day after 31 December 9999.
-constexpr double kFirstDay = -693593.0;
-constexpr double kPastLastDay = 2958466.0;
-
 bool ContainsAny(std::string_view text, std::string_view letters) {
     return text.find_first_of(letters) != std::string_view::npos;
 }
 
+// A number that is no date (outside the years 1 to 9999) formats as day 0.
 std::string FormatDate(std::string_view pattern, double value) {
-    if (!(value >= kFirstDay && value < kPastLastDay))
-        value = 0.0;
-    return FormatDateTime(pattern, value);
+    try {
+        return FormatDateTime(pattern, value);
+    } catch (const EConvertError&) {
+        return FormatDateTime(pattern, 0.0);
+    }
 }
 
 // Truncation after a small nudge, so that 2,9999999 counts as 3.

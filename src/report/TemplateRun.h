@@ -14,7 +14,7 @@ public:
     // Statement blocks may nest this deep, included files counted in.
     static constexpr int kMaxNesting = 1000;
     // Statements and loop passes one template may run.
-    static constexpr std::int64_t kDefaultStatementLimit = 20'000'000;
+    static constexpr std::int64_t kDefaultStatementLimit = 2'000'000;
 
     // While alive, the file counts as being read; raises when it already is.
     class TFileScope {

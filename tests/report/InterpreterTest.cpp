@@ -118,7 +118,7 @@ TEST(Interpreter, RowsNestInsideCells) {
 TEST(Interpreter, ForCountsAndLeavesTheLastValue) {
     const auto report = MakeReport();
     Interpret(*report, "for(var=\"i\", n=3) { row() { cell(text=\"{i}\"); } }"
-                       "for(n=0) { row(); } for(n=-2) { row(); } for() { row(h=9); }");
+                       "for(n=0) { row(); } for(n=\"-2\") { row(); } for() { row(h=9); }");
     ASSERT_EQ(report->RowCount(), 4);
     EXPECT_EQ(report->GetRow(3)->GetCell(1)->GetText(), "3");
     EXPECT_EQ(report->GetRow(4)->GetHeight(), Mm(9));

@@ -29,7 +29,7 @@ TEST(QtMeasuringCanvas, OneLineIsTheFontHeight) {
     EXPECT_EQ(Measure("", 400), 0);
     const std::int64_t line = Measure("Сумма", 400);
     EXPECT_EQ(line, 15);
-    EXPECT_EQ(Measure("Сумма", 400, 8), 13);
+    EXPECT_EQ(Measure("Сумма", 400, 8), 12);
     EXPECT_EQ(Measure("Сумма", 400, 14, kFontBold), 21);
 }
 
