@@ -1,5 +1,6 @@
-// What report3 writes for a template with merged cells, read back by an XML
-// parser and, where one is installed, by a real spreadsheet program.
+// What the exports write to files, and what report3 writes for a template
+// with merged cells, read back by an XML parser and, where one is installed,
+// by a real spreadsheet program.
 #include "report/export/ReportExport.h"
 
 #include "report/ReportTestSupport.h"
@@ -77,7 +78,7 @@ TEST(SpreadsheetPeer, TheWorkbookIsWellFormedXml) {
               std::string::npos);
 }
 
-TEST(SpreadsheetPeer, EveryByteOfTheTextsStillMakesAWellFormedWorkbook) {
+TEST(ExportFiles, EveryByteOfTheTextsStillMakesAWellFormedWorkbook) {
     std::string all;
     for (int b = 1; b < 256; ++b)
         all += static_cast<char>(b);
@@ -93,10 +94,11 @@ TEST(SpreadsheetPeer, EveryByteOfTheTextsStillMakesAWellFormedWorkbook) {
     ExportText(*report, (dir / "all.csv").string());
     ASSERT_TRUE(HaveProgram("python3"));
     EXPECT_TRUE(IsWellFormedXml(dir / "all.xml"));
+    EXPECT_EQ(ReadFile(dir / "all.xml"), BuildWorkbook(*report).WorkbookText());
     EXPECT_EQ(ReadFile(dir / "all.csv"), all + ";" + all + ";\r\n");
 }
 
-TEST(SpreadsheetPeer, AFileThatCannotBeWrittenIsAnErrorAndNoCrash) {
+TEST(ExportFiles, AFileThatCannotBeWrittenIsAnErrorAndNoCrash) {
     const auto report = report_test::MakeReport();
     const TempDir dir;
     const std::string missing = (dir / "no" / "such" / "dir.xml").string();
