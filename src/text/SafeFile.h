@@ -13,3 +13,6 @@ void WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
 
 // The whole file, or nothing when it does not exist or cannot be read.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+
+// The whole file; raises EFileError naming the file and the system's reason.
+std::string ReadWholeFileOrRaise(const std::filesystem::path& path);

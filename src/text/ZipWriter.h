@@ -7,7 +7,7 @@
 #include <vector>
 
 // CRC-32 (IEEE 802.3, reflected) of bytes from the 1-based start to the end;
-// a start beyond the end gives 0.
+// a start beyond the end gives 0, and 0 counts as 1.
 std::uint32_t Crc32(std::string_view bytes, std::size_t start = 1);
 
 // Writes the archive: one member per path, named by its file name, in order.
