@@ -85,7 +85,6 @@ public:
     // What a top-level percentage cell is a percentage of: the current page's
     // width less the side margins (a page not made yet counts as portrait A4).
     TLength PercentageBaseWidth() const;
-    const std::vector<std::shared_ptr<TReport3Page>>& Pages() const { return pages_; }
 
 private:
     std::shared_ptr<TReport3Row> MakeRow(TLength height);
