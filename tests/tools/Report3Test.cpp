@@ -111,12 +111,10 @@ TEST(Report3Run, MissingInputsAndUnsupportedOutputsFail) {
             .Status,
         kExitFailure);
     WriteFile(dir / "t.rt3", "");
-    for (const char* name : {"o.xml", "o.zip", "o.csv"}) {
-        const TRun run = RunCommandLine({(dir / "t.rt3").string(), "-o", (dir / name).string()});
-        EXPECT_EQ(run.Status, kExitUnsupported) << name;
-        EXPECT_FALSE(run.Errors.empty());
-        EXPECT_FALSE(std::filesystem::exists(dir / name));
-    }
+    const TRun run = RunCommandLine({(dir / "t.rt3").string(), "-o", (dir / "o.zip").string()});
+    EXPECT_EQ(run.Status, kExitUnsupported);
+    EXPECT_FALSE(run.Errors.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir / "o.zip"));
 }
 
 TEST(Report3Run, PagesAreLoadedAndSavedAgain) {

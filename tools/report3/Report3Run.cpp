@@ -2,6 +2,7 @@
 
 #include "report/NumberText.h"
 #include "report/TReport3.h"
+#include "report/export/ReportExport.h"
 #include "report3/Report3Output.h"
 #include "text/Cp1251.h"
 #include "text/Paths.h"
@@ -24,9 +25,9 @@ bool FileExists(const std::string& fileName) {
 
 int RunReport3(const TReport3Options& options, const TMeasuringCanvasFactory& canvasFactory,
                std::ostream& errors) {
-    if (OutputKindFor(options.Output) != TOutputKind::PageText) {
-        WriteLine(errors, "Этот вид выхода пока недоступен: " + options.Output +
-                              " (доступен только текст страниц)");
+    const TOutputKind kind = OutputKindFor(options.Output);
+    if (kind == TOutputKind::PageImages) {
+        WriteLine(errors, "Этот вид выхода пока недоступен: " + options.Output);
         return kExitUnsupported;
     }
     // The engine ignores a missing file; a command asked for it, so say so.
@@ -56,7 +57,15 @@ int RunReport3(const TReport3Options& options, const TMeasuringCanvasFactory& ca
             report->LoadTemplate(options.TemplateFile);
             report->Build();
         }
-        report->SavePagesToFile(options.Output);
+        // The workbook and the separated values come from the rows, as the
+        // preview saves them after building.
+        if (kind == TOutputKind::Workbook) {
+            ExportWorkbook(*report, options.Output);
+        } else if (kind == TOutputKind::SeparatedValues) {
+            ExportText(*report, options.Output);
+        } else {
+            report->SavePagesToFile(options.Output);
+        }
     } catch (const std::exception& error) {
         WriteLine(errors, error.what());
         return kExitFailure;
