@@ -1,5 +1,8 @@
 #include "report/ExpressionEvaluator.h"
 
+#include "text/CaretQuoted.h"
+#include "text/CharClass.h"
+
 #include "report/NumberText.h"
 #include "text/Errors.h"
 #include "text/FormatSettings.h"
@@ -18,9 +21,6 @@ struct TExprToken {
 
 bool IsLatinLetter(unsigned char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool IsDigit(unsigned char c) {
-    return c >= '0' && c <= '9';
 }
 bool IsNameStart(unsigned char c) {
     return IsLatinLetter(c) || c == '_' || c >= 192;
@@ -86,26 +86,9 @@ private:
         return number;
     }
 
-    // A "^" before a quote puts the quote into the string.
     std::string TakeString() {
-        std::string text;
-        bool escape = false;
-        for (++pos_; pos_ < text_.size(); ++pos_) {
-            const char c = text_[pos_];
-            if (c == '"') {
-                if (!escape) {
-                    ++pos_;
-                    break;
-                }
-                text += c;
-                escape = false;
-            } else if (c == '^') {
-                escape = true;
-            } else {
-                text += c;
-            }
-        }
-        return text;
+        ++pos_;
+        return ReadCaretQuoted(text_, pos_);
     }
 
     std::string_view text_;

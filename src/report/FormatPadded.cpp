@@ -1,5 +1,7 @@
 #include "report/FormatPadded.h"
 
+#include "text/CharClass.h"
+
 #include "report/NumberText.h"
 #include "text/FormatSettings.h"
 #include "text/Numbers.h"
@@ -20,10 +22,6 @@ struct TConversion {
     int Precision = 2;
     char Letter = 0;
 };
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // Reads the conversion after its "%"; false when the format ends before the letter.
 bool ReadConversion(std::string_view format, std::size_t& pos, TConversion& conversion) {

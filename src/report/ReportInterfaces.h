@@ -128,12 +128,12 @@ public:
     virtual void PlaceAt(TLength x, TLength y) = 0;
     // Content height: the nested rows, or the measured text of an auto-height cell.
     virtual TLength GetHeight() const = 0;
-    // Width resolved from the width spec.
+    // Width resolved from the width text ("40" or "100%").
     virtual TLength GetWidth() const = 0;
     virtual void SetInnerRect(const TIntRect& rect) = 0;
     virtual TIntRect GetInnerRect() const = 0;
     // Whole millimetres ("40") or a percentage ("100%").
-    virtual void SetWidthSpec(const std::string& spec) = 0;
+    virtual void SetWidthSpec(const std::string& widthText) = 0;
     virtual const std::string& GetWidthSpec() const = 0;
     virtual void SetText(const std::string& text) = 0;
     virtual const std::string& GetText() const = 0;

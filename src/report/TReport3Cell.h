@@ -24,7 +24,7 @@ public:
     TLength GetWidth() const override;
     void SetInnerRect(const TIntRect& rect) override { inner_ = rect; }
     TIntRect GetInnerRect() const override { return inner_; }
-    void SetWidthSpec(const std::string& spec) override { widthSpec_ = spec; }
+    void SetWidthSpec(const std::string& widthText) override { widthSpec_ = widthText; }
     const std::string& GetWidthSpec() const override { return widthSpec_; }
     void SetText(const std::string& text) override { text_ = text; }
     const std::string& GetText() const override { return text_; }
@@ -66,6 +66,6 @@ private:
     bool autoHeight_ = false;
     TIntRect inner_;
     // Set while the width is being resolved: a percentage cell nested in
-    // this one asks for it again, and then gets what its width spec alone gives.
+    // this one asks for it again, and then gets what its width text alone gives.
     mutable bool resolvingWidth_ = false;
 };

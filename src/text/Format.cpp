@@ -1,5 +1,7 @@
 #include "text/Format.h"
 
+#include "text/CharClass.h"
+
 #include "text/DecimalDigits.h"
 #include "text/Errors.h"
 
@@ -30,10 +32,6 @@ struct TConversion {
 [[noreturn]] void FailArgument(const TConversion& conversion, bool missing) {
     throw EConvertError("Формат \"" + std::string(conversion.Text) + "\"" +
                         (missing ? ": не хватает аргумента" : " несовместим с аргументом"));
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 // Reads a run of digits at `pos`; -1 when there is none.

@@ -1,5 +1,7 @@
 #include "text/Money.h"
 
+#include "text/CharClass.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -7,18 +9,6 @@
 namespace {
 
 constexpr std::uint64_t kMaxMagnitude = std::numeric_limits<Money>::max();
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // `value` divided by `divisor`, rounded half to even.
 std::uint64_t DivideHalfEven(std::uint64_t value, std::uint64_t divisor) {

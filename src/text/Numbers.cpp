@@ -1,22 +1,12 @@
 #include "text/Numbers.h"
 
+#include "text/CharClass.h"
+
 #include "text/DecimalDigits.h"
 
 #include <charconv>
 
 namespace {
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // Value of a hexadecimal digit, or -1.
 int HexDigitValue(char c) {

@@ -1,5 +1,8 @@
 #include "text/TemplateTokenizer.h"
 
+#include "text/CaretQuoted.h"
+#include "text/CharClass.h"
+
 #include "text/FormatSettings.h"
 
 #include <optional>
@@ -12,10 +15,6 @@ bool IsNameStart(unsigned char c) {
 
 bool IsNamePart(unsigned char c) {
     return IsNameStart(c) || (c >= '0' && c <= '9') || c == '.' || c == '[' || c == ']';
-}
-
-bool IsDigit(unsigned char c) {
-    return c >= '0' && c <= '9';
 }
 
 // The token of a one-character operator or punctuation mark.
@@ -124,28 +123,7 @@ private:
         }
     }
 
-    // A "^" makes the next quote part of the string; an unterminated string
-    // runs to the end of the text.
-    void ReadString() {
-        std::string text;
-        bool escape = false;
-        for (; pos_ < text_.size(); ++pos_) {
-            const char c = text_[pos_];
-            if (c == '"') {
-                if (!escape) {
-                    ++pos_;
-                    break;
-                }
-                text += c;
-                escape = false;
-            } else if (c == '^') {
-                escape = true;
-            } else {
-                text += c;
-            }
-        }
-        tokens_.push_back({TTokenType::String, std::move(text)});
-    }
+    void ReadString() { tokens_.push_back({TTokenType::String, ReadCaretQuoted(text_, pos_)}); }
 
     // A comment ends at a line break; a lone line feed counts too, for text
     // that did not come through the file reader's CR LF normalisation.

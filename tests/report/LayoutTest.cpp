@@ -48,7 +48,7 @@ TEST(CellWidth, APercentageOfAnEnclosingCellItWidensEndsTheRecursion) {
     const auto nested = cell->AddRow(Mm(5));
     nested->AddCell("50%");
     nested->AddCell("30");
-    // The share is taken of the 40 mm of the width spec alone: 20 + 30.
+    // The share is taken of the 40 mm of the width text alone: 20 + 30.
     EXPECT_EQ(cell->GetWidth(), Mm(50));
     EXPECT_EQ(nested->GetCell(1)->GetWidth(), Mm(25));
 }
