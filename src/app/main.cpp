@@ -1,4 +1,6 @@
-// Entry point: the process-wide conventions first, then the main window.
+// Entry point: the process-wide conventions and the report's exporters
+// first, then the main window.
+#include "report/export/ReportExport.h"
 #include "text/FormatSettings.h"
 #include "text/qt/QtCodec.h"
 
@@ -7,6 +9,7 @@
 
 int main(int argc, char* argv[]) {
     InitFormatSettings();
+    RegisterReportExporters();
     QApplication app(argc, argv);
     QMainWindow window;
     window.setWindowTitle(ToQString("Препроводительная ведомость"));

@@ -2,6 +2,7 @@
 
 #include "report/NumberText.h"
 #include "report/ReportError.h"
+#include "report/ReportExporters.h"
 #include "report/TReport3Page.h"
 #include "report/TReport3Row.h"
 #include "report/TReport3Text.h"
@@ -37,12 +38,20 @@ void TReport3::Preview() {
     RaiseNotAvailable("Preview");
 }
 
-void TReport3::ExportWorkbook(const std::string&) {
-    RaiseNotAvailable("ExportWorkbook");
+void TReport3::ExportWorkbook(const std::string& fileName) {
+    const auto& write = ReportExporters().Workbook;
+    if (!write) {
+        RaiseNotAvailable("ExportWorkbook");
+    }
+    write(*this, fileName);
 }
 
-void TReport3::ExportText(const std::string&) {
-    RaiseNotAvailable("ExportText");
+void TReport3::ExportText(const std::string& fileName) {
+    const auto& write = ReportExporters().Text;
+    if (!write) {
+        RaiseNotAvailable("ExportText");
+    }
+    write(*this, fileName);
 }
 
 void TReport3::LoadTemplate(const std::string& fileName) {

@@ -26,11 +26,12 @@ TEST(Cp1251, MatchesTheSystemCodecWhereItKnowsTheByte) {
 
 TEST(Cp1251, UnrepresentableAndMalformedInputBecomesQuestionMarks) {
     const auto* mixed = reinterpret_cast<const char*>(u8"a€b中c😀d");
-    EXPECT_EQ(Utf8ToCp1251(mixed), "a\x88" "b?c?d");
-    EXPECT_EQ(Utf8ToCp1251("x\xC3(y"), "x?(y");           // lead byte without continuation
-    EXPECT_EQ(Utf8ToCp1251("\xE2\x82"), "??");            // truncated at the end
-    EXPECT_EQ(Utf8ToCp1251("\xC0\xAF"), "??");            // overlong
-    EXPECT_EQ(Utf8ToCp1251("\xED\xA0\x80"), "???");       // surrogate
+    EXPECT_EQ(Utf8ToCp1251(mixed), "a\x88"
+                                   "b?c?d");
+    EXPECT_EQ(Utf8ToCp1251("x\xC3(y"), "x?(y");     // lead byte without continuation
+    EXPECT_EQ(Utf8ToCp1251("\xE2\x82"), "??");      // truncated at the end
+    EXPECT_EQ(Utf8ToCp1251("\xC0\xAF"), "??");      // overlong
+    EXPECT_EQ(Utf8ToCp1251("\xED\xA0\x80"), "???"); // surrogate
 }
 
 #include "text/Paths.h"

@@ -3,6 +3,9 @@
 
 #include "report/export/ExcelText.h"
 
+#include "report/ReportError.h"
+#include "report/ReportExporters.h"
+
 #include "report/ReportTestSupport.h"
 #include "support/TestSupport.h"
 
@@ -182,4 +185,22 @@ TEST(ExportWorkbook, ACellDrawnOverItsNeighbourKeepsTheFreeColumns) {
         Sheet(book).RowLines,
         (TLines{Row("15.00"), Cell(" ss:MergeAcross=\"1\" ss:Index=\"1\" ss:StyleID=\"s101\"", "a"),
                 Cell(" ss:Index=\"3\" ss:StyleID=\"s101\"", "c")}));
+}
+
+TEST(ReportExporters, TheReportsOwnExportsWriteWhatTheWritersWriteOnceRegistered) {
+    const auto report = report_test::MakeReport();
+    AddRowOfCells(*report, 5, {40, 60});
+    const testing_support::TempDir dir;
+    const std::string book = (dir / "book.xml").string();
+    const std::string text = (dir / "book.csv").string();
+
+    SetReportExporters({});
+    EXPECT_THROW(report->ExportWorkbook(book), EReportError);
+    EXPECT_THROW(report->ExportText(text), EReportError);
+
+    RegisterReportExporters();
+    report->ExportWorkbook(book);
+    report->ExportText(text);
+    EXPECT_EQ(testing_support::ReadFile(book), BuildWorkbook(*report).WorkbookText());
+    EXPECT_EQ(testing_support::ReadFile(text), "a;b;\r\n");
 }
