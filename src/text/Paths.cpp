@@ -14,8 +14,13 @@ std::string PathToText(const std::filesystem::path& path) {
     return Utf8ToCp1251(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size()));
 }
 
-std::filesystem::path ProgramDirectory() {
+std::filesystem::path ProgramFile() {
     std::error_code ec;
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::current_path() : exe.parent_path();
+    return ec ? std::filesystem::path() : exe;
+}
+
+std::filesystem::path ProgramDirectory() {
+    const std::filesystem::path exe = ProgramFile();
+    return exe.empty() ? std::filesystem::current_path() : exe.parent_path();
 }

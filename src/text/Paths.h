@@ -10,5 +10,8 @@ std::filesystem::path PathFromText(std::string_view name);
 // The Windows-1251 text of a disk path (for messages and for the program's data).
 std::string PathToText(const std::filesystem::path& path);
 
+// The running executable.
+std::filesystem::path ProgramFile();
+
 // The directory of the running executable.
 std::filesystem::path ProgramDirectory();

@@ -1,0 +1,8 @@
+#include "text/ErrorText.h"
+
+std::string ErrorBoxText(std::string message) {
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') {
+        message += '.';
+    }
+    return message;
+}
