@@ -153,22 +153,22 @@ void TXmlScanner::ConvertRestFromUtf8() {
     std::size_t written = pos_;
     std::size_t i = pos_;
     while (i < source.size()) {
-        // Runs of ASCII are moved eight bytes at a time, in the same pass that
-        // finds their end. Each word is read before it is stored, and the
-        // store never reaches past it, as the text only shrinks.
-        while (i + 8 <= source.size()) {
+        // Runs of ASCII are moved eight bytes at a time.
+        std::size_t run = i;
+        while (run + 8 <= source.size()) {
             std::uint64_t word;
-            std::memcpy(&word, source.data() + i, 8);
+            std::memcpy(&word, source.data() + run, 8);
             if ((word & 0x8080808080808080ull) != 0) {
                 break;
             }
-            std::memcpy(out + written, &word, 8);
-            i += 8;
-            written += 8;
+            run += 8;
         }
-        while (i < source.size() && static_cast<unsigned char>(source[i]) < 0x80) {
-            out[written++] = source[i++];
+        while (run < source.size() && static_cast<unsigned char>(source[run]) < 0x80) {
+            ++run;
         }
+        std::memmove(out + written, source.data() + i, run - i);
+        written += run - i;
+        i = run;
         if (i < source.size()) {
             const char32_t cp = DecodeUtf8(source, i);
             if (cp == 0xFFFFFFFF) {
