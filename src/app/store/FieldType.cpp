@@ -39,13 +39,21 @@ constexpr std::array<TTypeInfo, 21> kTypes = {{
     {TFieldType::Nested, "nested", "", TValueKind::Nested},
 }};
 
-const TTypeInfo& InfoOf(TFieldType type) {
-    for (const auto& info : kTypes) {
-        if (info.Type == type) {
-            return info;
-        }
+// The place of each type in kTypes, by the type's value: reading and writing
+// a file look a type up for every value.
+constexpr std::array<std::size_t, kTypes.size()> MakePlaces() {
+    std::array<std::size_t, kTypes.size()> places{};
+    for (std::size_t i = 0; i < kTypes.size(); ++i) {
+        places[static_cast<std::size_t>(kTypes[i].Type)] = i;
     }
-    return kTypes[4];
+    return places;
+}
+
+constexpr std::array<std::size_t, kTypes.size()> kPlaces = MakePlaces();
+
+const TTypeInfo& InfoOf(TFieldType type) {
+    const auto index = static_cast<std::size_t>(type);
+    return index < kPlaces.size() ? kTypes[kPlaces[index]] : kTypes[4];
 }
 
 } // namespace

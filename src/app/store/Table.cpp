@@ -232,9 +232,10 @@ std::optional<std::int64_t> TTable::RebuildIndex() const {
             index_.emplace_back(*id, i);
         }
     }
-    if (!sorted) {
-        std::sort(index_.begin(), index_.end());
+    if (sorted) {
+        return std::nullopt; // strictly rising: no ID twice
     }
+    std::sort(index_.begin(), index_.end());
     const auto same =
         std::adjacent_find(index_.begin(), index_.end(),
                            [](const auto& a, const auto& b) { return a.first == b.first; });

@@ -244,8 +244,12 @@ void TReader::ReadRow() {
     for (const auto& attribute : scanner_.Attributes()) {
         // Rows list their values in field order, so the next field is the best guess.
         std::size_t field = count;
-        for (std::size_t k = 0; k < count; ++k) {
-            const std::size_t candidate = (hint_ + k) % count;
+        // The search wraps by a subtraction: a division per attribute costs more.
+        std::size_t candidate = hint_;
+        for (std::size_t k = 0; k < count; ++k, ++candidate) {
+            if (candidate >= count) {
+                candidate -= count;
+            }
             if (attrNames_[candidate] == attribute.Name) {
                 field = candidate;
                 break;

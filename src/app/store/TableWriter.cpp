@@ -7,6 +7,7 @@
 
 #include <array>
 #include <charconv>
+#include <cstring>
 
 namespace {
 
@@ -14,7 +15,6 @@ namespace {
 struct TByteText {
     char Bytes[8];
     unsigned char Length;
-    bool Plain; // written as the byte itself
 };
 
 using TByteTable = std::array<TByteText, 256>;
@@ -54,7 +54,6 @@ TByteTable MakeByteTable(TTableVariant variant) {
         default: {
             const std::string byte(1, static_cast<char>(b));
             text = variant == TTableVariant::Utf8 ? Cp1251ToUtf8(byte) : byte;
-            table[b].Plain = text.size() == 1;
         }
         }
         table[b].Length = static_cast<unsigned char>(text.size());
@@ -69,26 +68,24 @@ const TByteTable& ByteTable(TTableVariant variant) {
     return variant == TTableVariant::Utf8 ? utf8 : singleByte;
 }
 
-// Sizes the output first and then fills it, byte by byte: values such as the
-// cash field escape every few bytes, and appending piece by piece costs more.
+// Sizes the output first and then fills it: values such as the cash field
+// escape every few bytes, and appending piece by piece costs more. Every byte
+// stores the eight bytes of its entry and advances by the entry's length,
+// which takes no branch that the escapes could make the processor mispredict.
 void AppendEscaped(std::string& out, std::string_view text, const TByteTable& table) {
     std::size_t length = 0;
     for (char c : text) {
         length += table[static_cast<unsigned char>(c)].Length;
     }
     const std::size_t old = out.size();
-    out.resize(old + length);
+    out.resize(old + length + sizeof(TByteText::Bytes)); // room for the last entry's store
     char* p = out.data() + old;
     for (char c : text) {
         const TByteText& entry = table[static_cast<unsigned char>(c)];
-        if (entry.Plain) {
-            *p++ = c;
-        } else {
-            for (unsigned char k = 0; k < entry.Length; ++k) {
-                *p++ = entry.Bytes[k];
-            }
-        }
+        std::memcpy(p, entry.Bytes, sizeof entry.Bytes);
+        p += entry.Length;
     }
+    out.resize(old + length);
 }
 
 // Names hold nothing to escape (the reader takes none that would); they are
@@ -188,9 +185,10 @@ void AppendField(std::string& out, const TFieldDef& def, std::string_view attrNa
 std::string FormatTable(const TTable& table, TTableVariant variant) {
     const TByteTable& bytes = ByteTable(variant);
     const std::vector<TFieldDef>& defs = table.FieldDefs();
+    // Each row value starts with ` name="`: one append instead of three.
     std::vector<std::string> names = AttributeNames(defs);
     for (std::string& name : names) {
-        name = NameText(name, variant);
+        name = ' ' + NameText(name, variant) + "=\"";
     }
 
     std::string out;
@@ -220,9 +218,7 @@ std::string FormatTable(const TTable& table, TTableVariant variant) {
             if (std::holds_alternative<std::monostate>(row[f])) {
                 continue;
             }
-            out += ' ';
             out += names[f];
-            out += "=\"";
             if (const auto* s = std::get_if<std::string>(&row[f])) {
                 AppendEscaped(out, *s, bytes);
             } else {

@@ -35,6 +35,23 @@ bool IsMidnight(const TDateTimeParts& p) {
     return p.Hour == 0 && p.Minute == 0 && p.Second == 0 && p.Millisecond == 0;
 }
 
+// Plain digits, as the writer puts them, without the generic routine; at most
+// 18 of them, which cannot overflow. False for anything else.
+bool ParsePlainDigits(std::string_view text, long long& out) {
+    if (text.empty() || text.size() > 18) {
+        return false;
+    }
+    long long value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        value = value * 10 + (c - '0');
+    }
+    out = value;
+    return true;
+}
+
 template <typename T> bool ParseNumber(std::string_view text, T& out) {
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
@@ -157,7 +174,8 @@ bool ParseValueText(TFieldType type, std::string_view text, TValue& out) {
     case TValueKind::Integer: {
         long long value = 0;
         const TIntRange range = IntRangeOf(type);
-        if (!ParseNumber(text, value) || value < range.Min || value > range.Max) {
+        if ((!ParsePlainDigits(text, value) && !ParseNumber(text, value)) || value < range.Min ||
+            value > range.Max) {
             return false;
         }
         out = static_cast<std::int64_t>(value);
@@ -195,7 +213,7 @@ bool ParseValueText(TFieldType type, std::string_view text, TValue& out) {
                 return false;
             }
         }
-        out = std::string(text);
+        out.emplace<std::string>(text);
         return true;
     case TValueKind::Nested:
         break;

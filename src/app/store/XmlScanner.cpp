@@ -17,7 +17,7 @@ bool IsBlank(char c) {
 enum : unsigned char {
     kEndsName = 1,  // blank / > = ?
     kBadInName = 2, // < " ' & ;
-    kEndsValue = 4, // " ' < &
+    kEndsValue = 4, // " ' < & NUL
 };
 
 constexpr std::array<unsigned char, 256> MakeClasses() {
@@ -29,6 +29,7 @@ constexpr std::array<unsigned char, 256> MakeClasses() {
         classes[c] |= kBadInName | kEndsValue;
     }
     classes['&'] |= kBadInName | kEndsValue;
+    classes[0] |= kEndsValue;
     classes[';'] |= kBadInName;
     return classes;
 }
@@ -278,34 +279,35 @@ std::string_view TXmlScanner::ReadValue() {
     const std::size_t start = pos_;
     const std::size_t size = text_.size();
     char* data = text_.data();
-    // Most values hold nothing to replace: find their end fast.
-    pos_ = FindClass<kEndsValue>(text_, pos_);
-    std::size_t written = pos_; // decoded text is never longer than its source
+    // Most values hold nothing to replace: find their end fast. The positions
+    // are locals: a member could alias the bytes written and be reloaded per byte.
+    std::size_t i = FindClass<kEndsValue>(text_, pos_);
+    std::size_t written = i; // decoded text is never longer than its source
     for (;;) {
-        if (pos_ >= size) {
-            Fail(start, "an unterminated attribute value");
-        }
-        const char c = data[pos_];
+        // data[size] is the string's terminating NUL, which ends the plain run too.
+        const char c = data[i];
         if (!(kClasses[static_cast<unsigned char>(c)] & kEndsValue)) {
             data[written++] = c;
-            ++pos_;
+            ++i;
         } else if (c == quote) {
             break;
+        } else if (i >= size) {
+            Fail(start, "an unterminated attribute value");
         } else if (c == '<') {
-            Fail(pos_, "a \"<\" inside an attribute value");
+            Fail(i, "a \"<\" inside an attribute value");
         } else if (c != '&') {
-            data[written++] = c; // the other quote
-            ++pos_;
-        } else if (size - pos_ >= 4 && data[pos_ + 2] == 't' && data[pos_ + 3] == ';' &&
-                   (data[pos_ + 1] == 'l' || data[pos_ + 1] == 'g')) {
+            data[written++] = c; // the other quote or a NUL byte
+            ++i;
+        } else if (size - i >= 4 && data[i + 2] == 't' && data[i + 3] == ';' &&
+                   (data[i + 1] == 'l' || data[i + 1] == 'g')) {
             // The writer's own "&lt;" and "&gt;" fill the cash field: read them first.
-            data[written++] = data[pos_ + 1] == 'l' ? '<' : '>';
-            pos_ += 4;
+            data[written++] = data[i + 1] == 'l' ? '<' : '>';
+            i += 4;
         } else {
-            data[written++] = CodePointToCp1251(DecodeReference(text_, pos_));
+            data[written++] = CodePointToCp1251(DecodeReference(text_, i));
         }
     }
-    ++pos_;
+    pos_ = i + 1;
     return std::string_view(data + start, written - start);
 }
 

@@ -219,3 +219,45 @@ TEST(TableFile, EveryTypeNameRoundTrips) {
         fields + "</FIELDS><PARAMS/></METADATA><ROWDATA><ROW" + row + "/></ROWDATA></DATAPACKET>";
     EXPECT_EQ(Read(bytes).SaveToBytes(TTableVariant::SingleByte), bytes);
 }
+
+TEST(TableFile, ValuesReadAlikeWhateverTheirBytes) {
+    // Cyrillic at every place of an eight-byte word of a UTF-8 file, escapes
+    // beside it, and a NUL byte, which the reader keeps as it is.
+    TTable table = Banks();
+    std::vector<std::string> names;
+    for (std::size_t ascii = 0; ascii < 18; ++ascii) {
+        names.push_back(std::string(ascii, 'a') + "Ж<" + std::string(ascii % 5, 'b') + "&ё>\"");
+    }
+    names.push_back(std::string("a\0b", 3));
+    for (const std::string& name : names) {
+        AddBank(table, name, "1");
+    }
+    for (TTableVariant variant : {TTableVariant::Utf8, TTableVariant::SingleByte}) {
+        TTable back = Read(table.SaveToBytes(variant));
+        ASSERT_EQ(back.RecordCount(), names.size());
+        back.First();
+        for (const std::string& name : names) {
+            EXPECT_EQ(back.FieldByName("Name").AsString(), name);
+            back.Next();
+        }
+    }
+}
+
+TEST(TableFile, IntegersInEveryFormAndIdsInAnyOrder) {
+    const std::string bytes =
+        "<?xml version=\"1.0\"?><DATAPACKET Version=\"2.0\"><METADATA><FIELDS>"
+        "<FIELD attrname=\"ID\" fieldtype=\"i4\" SUBTYPE=\"Autoinc\"/>"
+        "<FIELD attrname=\"N\" fieldtype=\"i8\"/></FIELDS><PARAMS/></METADATA><ROWDATA>"
+        "<ROW ID=\"7\" N=\"+5\"/><ROW ID=\"3\" N=\"0042\"/><ROW ID=\"5\" N=\"-0\"/>"
+        "<ROW ID=\"9\" N=\"999999999999999999\"/><ROW ID=\"1\" N=\"9223372036854775807\"/>"
+        "</ROWDATA></DATAPACKET>";
+    TTable table = Read(bytes);
+    const std::pair<std::int64_t, std::int64_t> rows[] = {
+        {7, 5}, {3, 42}, {5, 0}, {9, 999999999999999999}, {1, 9223372036854775807}};
+    for (const auto& [id, n] : rows) {
+        ASSERT_TRUE(table.Locate(id));
+        EXPECT_EQ(table.FieldByName("N").AsInteger(), n);
+    }
+    EXPECT_FALSE(table.Locate(2));
+    EXPECT_EQ(table.AutoIncValue(), 10);
+}
