@@ -10,21 +10,20 @@
 // remove, merge, save) drops an edit that was begun and not posted, so a half
 // filled record left by a failed action never reaches the file.
 #include "app/store/FieldDef.h"
+#include "app/store/TextStore.h"
+#include "app/store/Value.h"
 #include "text/DateTime.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <utility>
-#include <variant>
 #include <vector>
 
-// A value: empty, integer (integers and booleans), float (floats, currency,
-// date-times) or text.
-using TValue = std::variant<std::monostate, std::int64_t, double, std::string>;
 using TRow = std::vector<TValue>;
 // The values of one stored row, in field order.
 using TRowView = std::span<const TValue>;
@@ -129,6 +128,8 @@ public:
     // Load-time access for the reader: the values of all rows, row after row,
     // are handed over whole. Returns an ID that two rows share, if any.
     std::optional<std::int64_t> AdoptRows(std::vector<TValue> values, std::size_t rowCount);
+    // Keeps alive memory that text values point into.
+    void KeepText(std::shared_ptr<const void> block) { texts_.Keep(std::move(block)); }
 
 private:
     friend class TFieldRef;
@@ -139,12 +140,14 @@ private:
     void IndexRow(std::size_t index);
     std::optional<std::int64_t> RebuildIndex() const;
     const TValue& CurrentValue(int field) const;
-    TValue& BufferValue(int field);
+    // Stores a value into the edit buffer, its text into the table's texts.
+    void SetBufferValue(int field, const TOwnedValue& value);
     const TValue* IdOf(std::size_t row) const;
 
     std::vector<TFieldDef> defs_;
     std::vector<std::pair<std::string, std::string>> properties_;
     std::vector<TValue> values_; // row after row
+    TTextStore texts_;           // what the text values point into
     std::size_t rowCount_ = 0;
     TRow buffer_;
     TState state_ = TState::Inactive;

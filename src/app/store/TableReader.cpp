@@ -164,7 +164,7 @@ void TReader::ReadField() {
             long long width = 0;
             TValue parsed;
             if (!ParseValueText(TFieldType::Integer, value, parsed) ||
-                (width = std::get<std::int64_t>(parsed)) < 0) {
+                (width = parsed.Integer()) < 0) {
                 Fail("a field WIDTH that is no size: \"" + value + "\"");
             }
             def.Size = static_cast<int>(width);
@@ -267,7 +267,7 @@ void TReader::ReadRow() {
             Fail("the ROW attribute \"" + std::string(attribute.Name) + "\" names no field");
         }
         hint_ = field + 1;
-        if (!std::holds_alternative<std::monostate>(row[field])) {
+        if (!row[field].IsEmpty()) {
             Fail("the field \"" + defs[field].Name + "\" appears twice in a ROW");
         }
         const std::string_view text = attribute.Value;
@@ -284,8 +284,8 @@ void TReader::Finish() {
     std::int64_t next = 1;
     if (autoInc >= 0) {
         for (std::size_t i = autoInc; i < values_.size(); i += table_.FieldDefs().size()) {
-            if (const auto* id = std::get_if<std::int64_t>(&values_[i])) {
-                next = std::max(next, *id + 1);
+            if (values_[i].Kind() == TValue::TKind::Integer) {
+                next = std::max(next, values_[i].Integer() + 1);
             }
         }
     }
@@ -295,7 +295,7 @@ void TReader::Finish() {
             if (!ParseValueText(TFieldType::Int64, value, parsed)) {
                 Fail("an AUTOINCVALUE that is no integer: \"" + value + "\"");
             }
-            next = std::max(next, std::get<std::int64_t>(parsed));
+            next = std::max(next, parsed.Integer());
         } else {
             table_.Properties().emplace_back(std::move(name), std::move(value));
         }

@@ -1,0 +1,112 @@
+// Text values of a table: stored by edits, read in place from a file, kept
+// valid through edits, copies and reloads.
+#include "app/store/Table.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+TTable Notes() {
+    TTable table;
+    table.AddFieldDef(MakeFieldDef("ID", TFieldType::AutoInc));
+    table.AddFieldDef(MakeFieldDef("Text", TFieldType::String));
+    table.AddFieldDef(MakeFieldDef("Short", TFieldType::String, 4));
+    table.CreateDataSet();
+    return table;
+}
+
+void AddNote(TTable& table, std::string_view text) {
+    table.Append();
+    table.FieldByName("Text").SetString(text);
+    table.FieldByName("Short").SetString(text);
+    table.Post();
+}
+
+std::string NoteText(int i) {
+    // Short, long (past a block of stored text) and Cyrillic texts with escapes.
+    if (i % 100 == 0) {
+        return std::string(70000, 'Щ') + std::to_string(i);
+    }
+    return "Запись <" + std::to_string(i) + "> & \"" + std::string(i % 40, 'z') + "\"";
+}
+
+void ExpectNotes(TTable& table, int count) {
+    ASSERT_EQ(table.RecordCount(), static_cast<std::size_t>(count));
+    table.First();
+    for (int i = 0; i < count; ++i, table.Next()) {
+        ASSERT_EQ(table.FieldByName("Text").AsString(), NoteText(i)) << i;
+        ASSERT_EQ(table.FieldByName("Short").AsString(), NoteText(i).substr(0, 4)) << i;
+    }
+}
+
+} // namespace
+
+TEST(TableText, ManyStoredTextsStayIntactAndRoundTrip) {
+    TTable table = Notes();
+    for (int i = 0; i < 1000; ++i) {
+        AddNote(table, NoteText(i));
+    }
+    ExpectNotes(table, 1000);
+    for (TTableVariant variant : {TTableVariant::Utf8, TTableVariant::SingleByte}) {
+        const std::string bytes = table.SaveToBytes(variant);
+        TTable back;
+        back.LoadFromBytes(bytes, "Notes.xml");
+        ExpectNotes(back, 1000);
+        EXPECT_EQ(back.SaveToBytes(variant), bytes);
+    }
+}
+
+TEST(TableText, AValueEditedManyTimesKeepsTheLastAndLeavesOthersAlone) {
+    TTable table = Notes();
+    AddNote(table, "первая");
+    AddNote(table, "вторая");
+    ASSERT_TRUE(table.Locate(1));
+    for (int i = 0; i < 20000; ++i) {
+        table.Edit();
+        table.FieldByName("Text").SetString("правка " + std::to_string(i));
+        if (i % 3 == 0) {
+            table.Cancel();
+        } else {
+            table.Post();
+        }
+    }
+    EXPECT_EQ(table.FieldByName("Text").AsString(), "правка 19999");
+    ASSERT_TRUE(table.Locate(2));
+    EXPECT_EQ(table.FieldByName("Text").AsString(), "вторая");
+    table.Edit();
+    table.FieldByName("Text").Clear();
+    table.Post();
+    EXPECT_TRUE(table.FieldByName("Text").IsNull());
+}
+
+TEST(TableText, LoadedTextsOutliveReloadsOfTheirSource) {
+    TTable table = Notes();
+    for (int i = 0; i < 300; ++i) {
+        AddNote(table, NoteText(i));
+    }
+    std::string bytes = table.SaveToBytes(TTableVariant::Utf8);
+    auto loaded = std::make_unique<TTable>();
+    loaded->LoadFromBytes(bytes, "Notes.xml");
+    bytes.assign(bytes.size(), 'x'); // the table read a copy
+    TTable copy = *loaded;
+    loaded->LoadFromBytes(table.SaveToBytes(TTableVariant::SingleByte), "Notes.xml");
+    loaded.reset();
+    ExpectNotes(copy, 300);
+    AddNote(copy, NoteText(300));
+    ExpectNotes(copy, 301);
+}
+
+TEST(TableText, ValuesCopiedBetweenTablesAreTheirOwn) {
+    TTable source = Notes();
+    AddNote(source, "из другой таблицы");
+    TTable target = Notes();
+    source.First();
+    target.Append();
+    target.FieldByName("Text").SetValue(source.Row(0)[1]);
+    target.Post();
+    source.Close();
+    target.First();
+    EXPECT_EQ(target.FieldByName("Text").AsString(), "из другой таблицы");
+}
