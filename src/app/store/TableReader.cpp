@@ -15,6 +15,8 @@ namespace {
 using TToken = TXmlScanner::TToken;
 
 constexpr std::size_t kMaxFieldCount = 1024;
+// The rows that the size of the others is estimated from.
+constexpr std::size_t kSampleRows = 64;
 
 // Whether the text is UTF-8: a byte order mark, or encoding="UTF-8" in the
 // declaration.
@@ -44,6 +46,11 @@ private:
     void ReadParams();
     void ReadRows();
     void ReadRow();
+    // Room for the rows still to come, estimated from the bytes of the rows
+    // read since `start`: the values take one block near their size, which
+    // the allocator can hand out again on the next load, where a far larger
+    // one would come fresh from the system every time.
+    void ReserveRows(std::size_t start, std::size_t rows);
     void Finish();
 
     const std::string& bytes_;
@@ -220,17 +227,27 @@ void TReader::ReadRows() {
         return;
     }
     const std::string_view name = scanner_.Name();
-    // A row takes some 150 bytes of the file or more: room for all of them.
-    values_.reserve(values_.size() + table_.FieldDefs().size() * (bytes_.size() / 150 + 1));
+    const std::size_t start = scanner_.Offset();
+    std::size_t rows = 0;
     TToken token = scanner_.Next();
     for (; token == TToken::Start; token = scanner_.Next()) {
         if (IsStart(token, "ROW")) {
             ReadRow();
+            if (++rows == kSampleRows) {
+                ReserveRows(start, rows);
+            }
         } else {
             scanner_.SkipElement();
         }
     }
     ExpectEnd(token, name);
+}
+
+void TReader::ReserveRows(std::size_t start, std::size_t rows) {
+    const std::size_t bytesPerRow = std::max<std::size_t>(1, (scanner_.Offset() - start) / rows);
+    const std::size_t expected = (bytes_.size() - scanner_.Offset()) / bytesPerRow;
+    values_.reserve(values_.size() +
+                    table_.FieldDefs().size() * (expected + expected / 8 + kSampleRows));
 }
 
 void TReader::ReadRow() {
