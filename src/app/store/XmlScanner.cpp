@@ -166,8 +166,18 @@ void TXmlScanner::ConvertRestFromUtf8() {
         while (run < source.size() && static_cast<unsigned char>(source[run]) < 0x80) {
             ++run;
         }
-        std::memmove(out + written, source.data() + i, run - i);
-        written += run - i;
+        // Between the letters of a word the runs are short or empty, and
+        // a call to move them would cost more than the bytes.
+        if (written == i) {
+            written = run; // nothing converted yet: the bytes are in place
+        } else if (run - i < 16) {
+            for (std::size_t k = i; k < run; ++k) {
+                out[written++] = source[k];
+            }
+        } else {
+            std::memmove(out + written, source.data() + i, run - i);
+            written += run - i;
+        }
         i = run;
         if (i < source.size()) {
             const char32_t cp = DecodeUtf8(source, i);

@@ -110,3 +110,22 @@ TEST(TableText, ValuesCopiedBetweenTablesAreTheirOwn) {
     target.First();
     EXPECT_EQ(target.FieldByName("Text").AsString(), "из другой таблицы");
 }
+
+TEST(TableText, Utf8TextsWithRunsOfEveryLengthBetweenLetters) {
+    TTable table = Notes();
+    for (int run = 0; run < 40; ++run) {
+        // Letters with plain runs between them, before and after a long plain stretch.
+        AddNote(table, "Ж" + std::string(run, 'a') + "ё" + std::string(run, '1') + "Я" +
+                           std::string(100, ' ') + std::string(run, 'z') + "щ");
+    }
+    TTable back;
+    back.LoadFromBytes(table.SaveToBytes(TTableVariant::Utf8), "Notes.xml");
+    ASSERT_EQ(back.RecordCount(), 40u);
+    for (std::size_t r = 0; r < 40; ++r) {
+        EXPECT_EQ(back.Row(r)[1], table.Row(r)[1]) << r;
+        EXPECT_EQ(back.Row(r)[2], table.Row(r)[2]) << r;
+    }
+    EXPECT_EQ(back.AutoIncValue(), 41);
+    ASSERT_TRUE(back.Locate(40));
+    EXPECT_EQ(back.RecNo(), 39u);
+}
