@@ -152,10 +152,12 @@ std::string TTable::SaveToBytes(TTableVariant variant) {
     return FormatTable(*this, variant);
 }
 
-std::optional<std::int64_t> TTable::AdoptRows(std::vector<TValue> values, std::size_t rowCount) {
+std::optional<std::int64_t> TTable::AdoptRows(std::vector<TValue> values, std::size_t rowCount,
+                                              TIdIndex ids) {
     values_ = std::move(values);
     rowCount_ = rowCount;
-    return RebuildIndex();
+    index_ = std::move(ids);
+    return OrderIndex();
 }
 
 // --- change log
@@ -229,14 +231,20 @@ std::optional<std::int64_t> TTable::RebuildIndex() const {
         return std::nullopt;
     }
     index_.reserve(rowCount_);
-    bool sorted = true;
     for (std::size_t i = 0; i < rowCount_; ++i) {
         if (const TValue& id = *IdOf(i); id.Kind() == TValue::TKind::Integer) {
-            sorted = sorted && (index_.empty() || index_.back().first < id.Integer());
             index_.emplace_back(id.Integer(), i);
         }
     }
-    if (sorted) {
+    return OrderIndex();
+}
+
+std::optional<std::int64_t> TTable::OrderIndex() const {
+    indexValid_ = true;
+    const auto unordered =
+        std::adjacent_find(index_.begin(), index_.end(),
+                           [](const auto& a, const auto& b) { return a.first >= b.first; });
+    if (unordered == index_.end()) {
         return std::nullopt; // strictly rising: no ID twice
     }
     std::sort(index_.begin(), index_.end());

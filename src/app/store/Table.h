@@ -79,6 +79,8 @@ public:
     std::int64_t AutoIncValue() const { return autoIncValue_; }
     void SetAutoIncValue(std::int64_t value) { autoIncValue_ = value; }
     int AutoIncField() const { return autoIncField_; }
+    // The integer field named ID that rows are found by, or -1.
+    int IdField() const { return idField_; }
 
     // --- files
     // Closes the table, reads the whole file and opens the table on its first row.
@@ -125,9 +127,13 @@ public:
     }
     std::optional<std::size_t> FindRow(std::int64_t id) const;
 
+    // (ID, row) of every row that has an ID.
+    using TIdIndex = std::vector<std::pair<std::int64_t, std::size_t>>;
     // Load-time access for the reader: the values of all rows, row after row,
-    // are handed over whole. Returns an ID that two rows share, if any.
-    std::optional<std::int64_t> AdoptRows(std::vector<TValue> values, std::size_t rowCount);
+    // are handed over whole with the IDs of the rows in row order. Returns an
+    // ID that two rows share, if any.
+    std::optional<std::int64_t> AdoptRows(std::vector<TValue> values, std::size_t rowCount,
+                                          TIdIndex ids);
     // Keeps alive memory that text values point into.
     void KeepText(std::shared_ptr<const void> block) { texts_.Keep(std::move(block)); }
 
@@ -139,6 +145,8 @@ private:
     void ToBrowse();
     void IndexRow(std::size_t index);
     std::optional<std::int64_t> RebuildIndex() const;
+    // Sorts the index if it needs to; returns an ID that two rows share, if any.
+    std::optional<std::int64_t> OrderIndex() const;
     const TValue& CurrentValue(int field) const;
     // Stores a value into the edit buffer, its text into the table's texts.
     void SetBufferValue(int field, const TOwnedValue& value);
@@ -158,6 +166,6 @@ private:
     int changeCount_ = 0;
     // (ID, row) sorted by ID. IDs grow as rows are appended, so the index
     // mostly grows at its end; other changes rebuild it on the next lookup.
-    mutable std::vector<std::pair<std::int64_t, std::size_t>> index_;
+    mutable TIdIndex index_;
     mutable bool indexValid_ = false;
 };

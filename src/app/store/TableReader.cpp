@@ -46,6 +46,7 @@ private:
     void ReadParams();
     void ReadRows();
     void ReadRow();
+    void TakeIds(std::span<const TValue> row);
     // Room for the rows still to come, estimated from the bytes of the rows
     // read since `start`: the values take one block near their size, which
     // the allocator can hand out again on the next load, where a far larger
@@ -62,6 +63,8 @@ private:
     std::vector<TValue> values_;         // row after row
     std::size_t rowCount_ = 0;
     std::size_t hint_ = 0;
+    TTable::TIdIndex ids_;         // taken while the rows are at hand
+    std::int64_t nextAutoInc_ = 1; // above every AutoInc value read
 };
 
 void TReader::Read() {
@@ -246,8 +249,9 @@ void TReader::ReadRows() {
 void TReader::ReserveRows(std::size_t start, std::size_t rows) {
     const std::size_t bytesPerRow = std::max<std::size_t>(1, (scanner_.Offset() - start) / rows);
     const std::size_t expected = (bytes_.size() - scanner_.Offset()) / bytesPerRow;
-    values_.reserve(values_.size() +
-                    table_.FieldDefs().size() * (expected + expected / 8 + kSampleRows));
+    const std::size_t rowsToCome = expected + expected / 8 + kSampleRows;
+    values_.reserve(values_.size() + table_.FieldDefs().size() * rowsToCome);
+    ids_.reserve(ids_.size() + rowsToCome);
 }
 
 void TReader::ReadRow() {
@@ -293,19 +297,24 @@ void TReader::ReadRow() {
                  "\" is no " + std::string(FieldTypeName(defs[field].Type)) + " value");
         }
     }
+    TakeIds(row);
     ++rowCount_;
+}
+
+void TReader::TakeIds(std::span<const TValue> row) {
+    const int autoInc = table_.AutoIncField();
+    if (autoInc >= 0 && row[autoInc].Kind() == TValue::TKind::Integer) {
+        nextAutoInc_ = std::max(nextAutoInc_, row[autoInc].Integer() + 1);
+    }
+    const int id = table_.IdField();
+    if (id >= 0 && row[id].Kind() == TValue::TKind::Integer) {
+        ids_.emplace_back(row[id].Integer(), rowCount_);
+    }
 }
 
 void TReader::Finish() {
     const int autoInc = table_.AutoIncField();
-    std::int64_t next = 1;
-    if (autoInc >= 0) {
-        for (std::size_t i = autoInc; i < values_.size(); i += table_.FieldDefs().size()) {
-            if (values_[i].Kind() == TValue::TKind::Integer) {
-                next = std::max(next, values_[i].Integer() + 1);
-            }
-        }
-    }
+    std::int64_t next = nextAutoInc_;
     for (auto& [name, value] : params_) {
         if (autoInc >= 0 && name == "AUTOINCVALUE") {
             TValue parsed;
@@ -318,7 +327,7 @@ void TReader::Finish() {
         }
     }
     table_.SetAutoIncValue(next);
-    if (const auto duplicate = table_.AdoptRows(std::move(values_), rowCount_)) {
+    if (const auto duplicate = table_.AdoptRows(std::move(values_), rowCount_, std::move(ids_))) {
         Fail(Format("the ID %d is used by two rows", {static_cast<long long>(*duplicate)}));
     }
 }
