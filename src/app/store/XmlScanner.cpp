@@ -60,6 +60,13 @@ template <unsigned char mask> std::size_t FindClass(std::string_view text, std::
     return i;
 }
 
+// The four bytes at p as one word, to compare with another.
+std::uint32_t WordAt(const char* p) {
+    std::uint32_t word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
 // One UTF-8 sequence at text[i] (i advanced past it); 0xFFFFFFFF when invalid.
 char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
     const auto lead = static_cast<unsigned char>(text[i]);
@@ -293,12 +300,20 @@ std::string_view TXmlScanner::ReadValue() {
     // are locals: a member could alias the bytes written and be reloaded per byte.
     std::size_t i = FindClass<kEndsValue>(text_, pos_);
     std::size_t written = i; // decoded text is never longer than its source
+    // The writer's own "&lt;" and "&gt;" fill the cash field: they are read
+    // first, as whole words, before the rarer cases are told apart.
+    const std::uint32_t lt = WordAt("&lt;");
+    const std::uint32_t gt = WordAt("&gt;");
     for (;;) {
         // data[size] is the string's terminating NUL, which ends the plain run too.
         const char c = data[i];
         if (!(kClasses[static_cast<unsigned char>(c)] & kEndsValue)) {
             data[written++] = c;
             ++i;
+        } else if (const std::uint32_t word = size - i >= 4 ? WordAt(data + i) : 0;
+                   word == lt || word == gt) {
+            data[written++] = word == lt ? '<' : '>';
+            i += 4;
         } else if (c == quote) {
             break;
         } else if (i >= size) {
@@ -308,11 +323,6 @@ std::string_view TXmlScanner::ReadValue() {
         } else if (c != '&') {
             data[written++] = c; // the other quote or a NUL byte
             ++i;
-        } else if (size - i >= 4 && data[i + 2] == 't' && data[i + 3] == ';' &&
-                   (data[i + 1] == 'l' || data[i + 1] == 'g')) {
-            // The writer's own "&lt;" and "&gt;" fill the cash field: read them first.
-            data[written++] = data[i + 1] == 'l' ? '<' : '>';
-            i += 4;
         } else {
             data[written++] = CodePointToCp1251(DecodeReference(text_, i));
         }
