@@ -16,7 +16,7 @@ bool SameNameNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && UpperCaseCyr(a) == UpperCaseCyr(b);
 }
 
-const TValue kEmptyValue;
+const TValue kEmptyValue{};
 
 } // namespace
 

@@ -250,7 +250,10 @@ void TReader::ReserveRows(std::size_t start, std::size_t rows) {
     const std::size_t bytesPerRow = std::max<std::size_t>(1, (scanner_.Offset() - start) / rows);
     const std::size_t expected = (bytes_.size() - scanner_.Offset()) / bytesPerRow;
     const std::size_t rowsToCome = expected + expected / 8 + kSampleRows;
-    values_.reserve(values_.size() + table_.FieldDefs().size() * rowsToCome);
+    // Empty rows of many fields would ask for far more values than the file
+    // has bytes: such a file grows its rows as they come.
+    values_.reserve(values_.size() +
+                    std::min(table_.FieldDefs().size() * rowsToCome, bytes_.size()));
     ids_.reserve(ids_.size() + rowsToCome);
 }
 
