@@ -129,3 +129,28 @@ TEST(TableText, Utf8TextsWithRunsOfEveryLengthBetweenLetters) {
     ASSERT_TRUE(back.Locate(40));
     EXPECT_EQ(back.RecNo(), 39u);
 }
+
+TEST(TableText, RowsOfChangingSizeAreAllRead) {
+    // Room for the rows is estimated from the first ones: files whose later
+    // rows are far longer, far shorter or empty read all the same.
+    for (const auto& [first, later] :
+         {std::pair<std::size_t, std::size_t>{1, 3000}, {3000, 1}, {0, 0}}) {
+        TTable table = Notes();
+        for (int i = 0; i < 500; ++i) {
+            const std::size_t length = i < 100 ? first : later;
+            if (length == 0) {
+                table.Append();
+                table.Post();
+            } else {
+                AddNote(table, std::string(length, static_cast<char>('a' + i % 26)));
+            }
+        }
+        const std::string bytes = table.SaveToBytes(TTableVariant::SingleByte);
+        TTable back;
+        back.LoadFromBytes(bytes, "Notes.xml");
+        ASSERT_EQ(back.RecordCount(), 500u);
+        EXPECT_EQ(back.SaveToBytes(TTableVariant::SingleByte), bytes);
+        ASSERT_TRUE(back.Locate(500));
+        EXPECT_EQ(back.Row(499)[1], table.Row(499)[1]);
+    }
+}
