@@ -9,10 +9,6 @@
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
 // Byte classes for the scanning loops, which run over every byte of a file.
 enum : unsigned char {
     kEndsName = 1,  // blank / > = ?
@@ -220,12 +216,6 @@ void TXmlScanner::ReadPrologue() {
 
 void TXmlScanner::Fail(std::size_t offset, std::string message) const {
     throw TXmlSyntaxError{offset, std::move(message)};
-}
-
-void TXmlScanner::SkipBlanks() {
-    while (pos_ < text_.size() && IsBlank(text_[pos_])) {
-        ++pos_;
-    }
 }
 
 void TXmlScanner::SkipPast(std::string_view terminator, const char* what) {
