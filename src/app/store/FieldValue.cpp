@@ -1,6 +1,7 @@
 #include "app/store/FieldValue.h"
 
 #include "app/store/StoreError.h"
+#include "text/DateTime.h"
 #include "text/Format.h"
 #include "text/Numbers.h"
 
@@ -51,57 +52,60 @@ std::string CutToWidth(const TFieldDef& def, std::string_view text) {
 } // namespace
 
 std::int64_t ValueAsInteger(const TFieldDef& def, const TValue& value) {
-    if (const auto* i = std::get_if<std::int64_t>(&value)) {
-        return *i;
-    }
-    if (const auto* f = std::get_if<double>(&value)) {
-        return RoundToInteger(def, *f);
-    }
-    if (const auto* s = std::get_if<std::string>(&value)) {
-        if (const auto parsed = TextToInt(*s)) {
+    switch (value.Kind()) {
+    case TValue::TKind::Integer:
+        return value.Integer();
+    case TValue::TKind::Float:
+        return RoundToInteger(def, value.Float());
+    case TValue::TKind::Text:
+        if (const auto parsed = TextToInt(value.Text())) {
             return *parsed;
         }
-        throw EConvertError(Format("'%s' is not a valid integer value", {*s}));
+        throw EConvertError(Format("'%s' is not a valid integer value", {value.Text()}));
+    case TValue::TKind::Empty:
+        break;
     }
     return 0;
 }
 
 std::string ValueAsString(const TFieldDef& def, const TValue& value) {
-    if (const auto* i = std::get_if<std::int64_t>(&value)) {
+    switch (value.Kind()) {
+    case TValue::TKind::Integer:
         if (ValueKindOf(def.Type) == TValueKind::Boolean) {
-            return *i != 0 ? "True" : "False";
+            return value.Integer() != 0 ? "True" : "False";
         }
-        return IntegerText(*i);
-    }
-    if (const auto* f = std::get_if<double>(&value)) {
+        return IntegerText(value.Integer());
+    case TValue::TKind::Float:
         if (ValueKindOf(def.Type) == TValueKind::DateTime) {
-            return FormatDateTime({}, *f);
+            return FormatDateTime({}, value.Float());
         }
-        return FloatToText(*f);
-    }
-    if (const auto* s = std::get_if<std::string>(&value)) {
-        return *s;
+        return FloatToText(value.Float());
+    case TValue::TKind::Text:
+        return std::string(value.Text());
+    case TValue::TKind::Empty:
+        break;
     }
     return {};
 }
 
 double ValueAsFloat(const TFieldDef&, const TValue& value) {
-    if (const auto* i = std::get_if<std::int64_t>(&value)) {
-        return static_cast<double>(*i);
-    }
-    if (const auto* f = std::get_if<double>(&value)) {
-        return *f;
-    }
-    if (const auto* s = std::get_if<std::string>(&value)) {
-        if (const auto parsed = TextToFloat(*s)) {
+    switch (value.Kind()) {
+    case TValue::TKind::Integer:
+        return static_cast<double>(value.Integer());
+    case TValue::TKind::Float:
+        return value.Float();
+    case TValue::TKind::Text:
+        if (const auto parsed = TextToFloat(value.Text())) {
             return *parsed;
         }
-        throw EConvertError(Format("'%s' is not a valid floating point value", {*s}));
+        throw EConvertError(Format("'%s' is not a valid floating point value", {value.Text()}));
+    case TValue::TKind::Empty:
+        break;
     }
     return 0.0;
 }
 
-TValue ValueFromInteger(const TFieldDef& def, std::int64_t value) {
+TOwnedValue ValueFromInteger(const TFieldDef& def, std::int64_t value) {
     switch (ValueKindOf(def.Type)) {
     case TValueKind::Integer:
         CheckRange(def, value);
@@ -119,7 +123,7 @@ TValue ValueFromInteger(const TFieldDef& def, std::int64_t value) {
     throw EConvertError(Format("Field '%s' cannot hold a value", {def.Name}));
 }
 
-TValue ValueFromString(const TFieldDef& def, std::string_view value) {
+TOwnedValue ValueFromString(const TFieldDef& def, std::string_view value) {
     if (value.empty()) {
         return {};
     }
@@ -145,7 +149,7 @@ TValue ValueFromString(const TFieldDef& def, std::string_view value) {
     throw EConvertError(Format("Field '%s' cannot hold a value", {def.Name}));
 }
 
-TValue ValueFromFloat(const TFieldDef& def, double value) {
+TOwnedValue ValueFromFloat(const TFieldDef& def, double value) {
     switch (ValueKindOf(def.Type)) {
     case TValueKind::Integer:
     case TValueKind::Boolean:
@@ -161,15 +165,16 @@ TValue ValueFromFloat(const TFieldDef& def, double value) {
     throw EConvertError(Format("Field '%s' cannot hold a value", {def.Name}));
 }
 
-TValue ValueForField(const TFieldDef& def, const TValue& value) {
-    if (const auto* i = std::get_if<std::int64_t>(&value)) {
-        return ValueFromInteger(def, *i);
-    }
-    if (const auto* f = std::get_if<double>(&value)) {
-        return ValueFromFloat(def, *f);
-    }
-    if (const auto* s = std::get_if<std::string>(&value)) {
-        return ValueFromString(def, *s);
+TOwnedValue ValueForField(const TFieldDef& def, const TValue& value) {
+    switch (value.Kind()) {
+    case TValue::TKind::Integer:
+        return ValueFromInteger(def, value.Integer());
+    case TValue::TKind::Float:
+        return ValueFromFloat(def, value.Float());
+    case TValue::TKind::Text:
+        return ValueFromString(def, value.Text());
+    case TValue::TKind::Empty:
+        break;
     }
     return {};
 }

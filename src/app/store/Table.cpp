@@ -16,7 +16,7 @@ bool SameNameNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && UpperCaseCyr(a) == UpperCaseCyr(b);
 }
 
-const TValue kEmptyValue;
+const TValue kEmptyValue{};
 
 } // namespace
 
@@ -27,7 +27,7 @@ const TFieldDef& TFieldRef::Def() const {
 }
 
 bool TFieldRef::IsNull() const {
-    return std::holds_alternative<std::monostate>(table_->CurrentValue(index_));
+    return table_->CurrentValue(index_).IsEmpty();
 }
 
 std::int64_t TFieldRef::AsInteger() const {
@@ -47,15 +47,15 @@ TDateTime TFieldRef::AsDateTime() const {
 }
 
 void TFieldRef::SetInteger(std::int64_t value) {
-    table_->BufferValue(index_) = ValueFromInteger(Def(), value);
+    table_->SetBufferValue(index_, ValueFromInteger(Def(), value));
 }
 
 void TFieldRef::SetString(std::string_view value) {
-    table_->BufferValue(index_) = ValueFromString(Def(), value);
+    table_->SetBufferValue(index_, ValueFromString(Def(), value));
 }
 
 void TFieldRef::SetFloat(double value) {
-    table_->BufferValue(index_) = ValueFromFloat(Def(), value);
+    table_->SetBufferValue(index_, ValueFromFloat(Def(), value));
 }
 
 void TFieldRef::SetDateTime(TDateTime value) {
@@ -63,17 +63,18 @@ void TFieldRef::SetDateTime(TDateTime value) {
 }
 
 void TFieldRef::SetValue(const TValue& value) {
-    table_->BufferValue(index_) = ValueForField(Def(), value);
+    table_->SetBufferValue(index_, ValueForField(Def(), value));
 }
 
 void TFieldRef::Clear() {
-    table_->BufferValue(index_) = TValue{};
+    table_->SetBufferValue(index_, TOwnedValue{});
 }
 
 // --- TTable: definitions and life cycle
 
 void TTable::Close() {
     values_.clear();
+    texts_.Clear();
     rowCount_ = 0;
     buffer_.clear();
     index_.clear();
@@ -136,7 +137,10 @@ void TTable::SaveToFile(const std::filesystem::path& path, TTableVariant variant
 void TTable::LoadFromBytes(std::string bytes, std::string_view fileName) {
     ClearDefinitions();
     TTable loaded;
-    ParseTable(bytes, fileName, loaded);
+    // The values are decoded inside the text and point into it: the table keeps it.
+    auto text = std::make_shared<std::string>(std::move(bytes));
+    ParseTable(*text, fileName, loaded);
+    loaded.KeepText(std::move(text));
     *this = std::move(loaded);
     state_ = TState::Browse;
     current_ = 0;
@@ -148,10 +152,12 @@ std::string TTable::SaveToBytes(TTableVariant variant) {
     return FormatTable(*this, variant);
 }
 
-std::optional<std::int64_t> TTable::AdoptRows(std::vector<TValue> values, std::size_t rowCount) {
+std::optional<std::int64_t> TTable::AdoptRows(std::vector<TValue> values, std::size_t rowCount,
+                                              TIdIndex ids) {
     values_ = std::move(values);
     rowCount_ = rowCount;
-    return RebuildIndex();
+    index_ = std::move(ids);
+    return OrderIndex();
 }
 
 // --- change log
@@ -225,14 +231,20 @@ std::optional<std::int64_t> TTable::RebuildIndex() const {
         return std::nullopt;
     }
     index_.reserve(rowCount_);
-    bool sorted = true;
     for (std::size_t i = 0; i < rowCount_; ++i) {
-        if (const auto* id = std::get_if<std::int64_t>(IdOf(i))) {
-            sorted = sorted && (index_.empty() || index_.back().first < *id);
-            index_.emplace_back(*id, i);
+        if (const TValue& id = *IdOf(i); id.Kind() == TValue::TKind::Integer) {
+            index_.emplace_back(id.Integer(), i);
         }
     }
-    if (sorted) {
+    return OrderIndex();
+}
+
+std::optional<std::int64_t> TTable::OrderIndex() const {
+    indexValid_ = true;
+    const auto unordered =
+        std::adjacent_find(index_.begin(), index_.end(),
+                           [](const auto& a, const auto& b) { return a.first >= b.first; });
+    if (unordered == index_.end()) {
         return std::nullopt; // strictly rising: no ID twice
     }
     std::sort(index_.begin(), index_.end());
@@ -249,9 +261,9 @@ void TTable::IndexRow(std::size_t index) {
     if (idField_ < 0 || !indexValid_) {
         return;
     }
-    if (const auto* id = std::get_if<std::int64_t>(IdOf(index))) {
-        if (index_.empty() || index_.back().first < *id) {
-            index_.emplace_back(*id, index);
+    if (const TValue& id = *IdOf(index); id.Kind() == TValue::TKind::Integer) {
+        if (index_.empty() || index_.back().first < id.Integer()) {
+            index_.emplace_back(id.Integer(), index);
         } else {
             indexValid_ = false;
         }
@@ -298,12 +310,20 @@ const TValue& TTable::CurrentValue(int field) const {
     return kEmptyValue;
 }
 
-TValue& TTable::BufferValue(int field) {
+void TTable::SetBufferValue(int field, const TOwnedValue& value) {
     CheckActive();
     if (!Editing()) {
         throw EStoreError("Dataset not in edit or insert mode");
     }
-    return buffer_[field];
+    if (const auto* i = std::get_if<std::int64_t>(&value)) {
+        buffer_[field] = TValue(*i);
+    } else if (const auto* f = std::get_if<double>(&value)) {
+        buffer_[field] = TValue(*f);
+    } else if (const auto* s = std::get_if<std::string>(&value)) {
+        buffer_[field] = TValue(texts_.Add(*s));
+    } else {
+        buffer_[field] = TValue();
+    }
 }
 
 // --- changing
@@ -338,20 +358,19 @@ void TTable::Post() {
         return;
     }
     if (state_ == TState::Insert && autoIncField_ >= 0) {
-        buffer_[autoIncField_] = ValueFromInteger(defs_[autoIncField_], autoIncValue_);
+        SetBufferValue(autoIncField_, ValueFromInteger(defs_[autoIncField_], autoIncValue_));
     }
     if (idField_ >= 0) {
-        if (const auto* id = std::get_if<std::int64_t>(&buffer_[idField_])) {
-            const auto other = FindRow(*id);
+        if (const TValue& id = buffer_[idField_]; id.Kind() == TValue::TKind::Integer) {
+            const auto other = FindRow(id.Integer());
             if (other && (state_ == TState::Insert || *other != current_)) {
-                throw EStoreError(
-                    Format("Key violation: ID %d is already used", {static_cast<long long>(*id)}));
+                throw EStoreError(Format("Key violation: ID %d is already used",
+                                         {static_cast<long long>(id.Integer())}));
             }
         }
     }
     if (state_ == TState::Insert) {
-        values_.insert(values_.end(), std::make_move_iterator(buffer_.begin()),
-                       std::make_move_iterator(buffer_.end()));
+        values_.insert(values_.end(), buffer_.begin(), buffer_.end());
         current_ = rowCount_++;
         IndexRow(current_);
         if (autoIncField_ >= 0) {
@@ -361,7 +380,7 @@ void TTable::Post() {
         if (idField_ >= 0 && *IdOf(current_) != buffer_[idField_]) {
             indexValid_ = false;
         }
-        std::move(buffer_.begin(), buffer_.end(),
+        std::copy(buffer_.begin(), buffer_.end(),
                   values_.begin() + static_cast<std::ptrdiff_t>(current_ * defs_.size()));
     }
     buffer_.clear();

@@ -10,21 +10,20 @@
 // remove, merge, save) drops an edit that was begun and not posted, so a half
 // filled record left by a failed action never reaches the file.
 #include "app/store/FieldDef.h"
+#include "app/store/TextStore.h"
+#include "app/store/Value.h"
 #include "text/DateTime.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <utility>
-#include <variant>
 #include <vector>
 
-// A value: empty, integer (integers and booleans), float (floats, currency,
-// date-times) or text.
-using TValue = std::variant<std::monostate, std::int64_t, double, std::string>;
 using TRow = std::vector<TValue>;
 // The values of one stored row, in field order.
 using TRowView = std::span<const TValue>;
@@ -80,6 +79,8 @@ public:
     std::int64_t AutoIncValue() const { return autoIncValue_; }
     void SetAutoIncValue(std::int64_t value) { autoIncValue_ = value; }
     int AutoIncField() const { return autoIncField_; }
+    // The integer field named ID that rows are found by, or -1.
+    int IdField() const { return idField_; }
 
     // --- files
     // Closes the table, reads the whole file and opens the table on its first row.
@@ -126,9 +127,15 @@ public:
     }
     std::optional<std::size_t> FindRow(std::int64_t id) const;
 
+    // (ID, row) of every row that has an ID.
+    using TIdIndex = std::vector<std::pair<std::int64_t, std::size_t>>;
     // Load-time access for the reader: the values of all rows, row after row,
-    // are handed over whole. Returns an ID that two rows share, if any.
-    std::optional<std::int64_t> AdoptRows(std::vector<TValue> values, std::size_t rowCount);
+    // are handed over whole with the IDs of the rows in row order. Returns an
+    // ID that two rows share, if any.
+    std::optional<std::int64_t> AdoptRows(std::vector<TValue> values, std::size_t rowCount,
+                                          TIdIndex ids);
+    // Keeps alive memory that text values point into.
+    void KeepText(std::shared_ptr<const void> block) { texts_.Keep(std::move(block)); }
 
 private:
     friend class TFieldRef;
@@ -138,13 +145,17 @@ private:
     void ToBrowse();
     void IndexRow(std::size_t index);
     std::optional<std::int64_t> RebuildIndex() const;
+    // Sorts the index if it needs to; returns an ID that two rows share, if any.
+    std::optional<std::int64_t> OrderIndex() const;
     const TValue& CurrentValue(int field) const;
-    TValue& BufferValue(int field);
+    // Stores a value into the edit buffer, its text into the table's texts.
+    void SetBufferValue(int field, const TOwnedValue& value);
     const TValue* IdOf(std::size_t row) const;
 
     std::vector<TFieldDef> defs_;
     std::vector<std::pair<std::string, std::string>> properties_;
     std::vector<TValue> values_; // row after row
+    TTextStore texts_;           // what the text values point into
     std::size_t rowCount_ = 0;
     TRow buffer_;
     TState state_ = TState::Inactive;
@@ -155,6 +166,6 @@ private:
     int changeCount_ = 0;
     // (ID, row) sorted by ID. IDs grow as rows are appended, so the index
     // mostly grows at its end; other changes rebuild it on the next lookup.
-    mutable std::vector<std::pair<std::int64_t, std::size_t>> index_;
+    mutable TIdIndex index_;
     mutable bool indexValid_ = false;
 };

@@ -15,6 +15,8 @@ namespace {
 using TToken = TXmlScanner::TToken;
 
 constexpr std::size_t kMaxFieldCount = 1024;
+// The rows that the size of the others is estimated from.
+constexpr std::size_t kSampleRows = 64;
 
 // Whether the text is UTF-8: a byte order mark, or encoding="UTF-8" in the
 // declaration.
@@ -44,6 +46,12 @@ private:
     void ReadParams();
     void ReadRows();
     void ReadRow();
+    void TakeIds(std::span<const TValue> row);
+    // Room for the rows still to come, estimated from the bytes of the rows
+    // read since `start`: the values take one block near their size, which
+    // the allocator can hand out again on the next load, where a far larger
+    // one would come fresh from the system every time.
+    void ReserveRows(std::size_t start, std::size_t rows);
     void Finish();
 
     const std::string& bytes_;
@@ -55,6 +63,8 @@ private:
     std::vector<TValue> values_;         // row after row
     std::size_t rowCount_ = 0;
     std::size_t hint_ = 0;
+    TTable::TIdIndex ids_;         // taken while the rows are at hand
+    std::int64_t nextAutoInc_ = 1; // above every AutoInc value read
 };
 
 void TReader::Read() {
@@ -164,7 +174,7 @@ void TReader::ReadField() {
             long long width = 0;
             TValue parsed;
             if (!ParseValueText(TFieldType::Integer, value, parsed) ||
-                (width = std::get<std::int64_t>(parsed)) < 0) {
+                (width = parsed.Integer()) < 0) {
                 Fail("a field WIDTH that is no size: \"" + value + "\"");
             }
             def.Size = static_cast<int>(width);
@@ -220,17 +230,31 @@ void TReader::ReadRows() {
         return;
     }
     const std::string_view name = scanner_.Name();
-    // A row takes some 150 bytes of the file or more: room for all of them.
-    values_.reserve(values_.size() + table_.FieldDefs().size() * (bytes_.size() / 150 + 1));
+    const std::size_t start = scanner_.Offset();
+    std::size_t rows = 0;
     TToken token = scanner_.Next();
     for (; token == TToken::Start; token = scanner_.Next()) {
         if (IsStart(token, "ROW")) {
             ReadRow();
+            if (++rows == kSampleRows) {
+                ReserveRows(start, rows);
+            }
         } else {
             scanner_.SkipElement();
         }
     }
     ExpectEnd(token, name);
+}
+
+void TReader::ReserveRows(std::size_t start, std::size_t rows) {
+    const std::size_t bytesPerRow = std::max<std::size_t>(1, (scanner_.Offset() - start) / rows);
+    const std::size_t expected = (bytes_.size() - scanner_.Offset()) / bytesPerRow;
+    const std::size_t rowsToCome = expected + expected / 8 + kSampleRows;
+    // Empty rows of many fields would ask for far more values than the file
+    // has bytes: such a file grows its rows as they come.
+    values_.reserve(values_.size() +
+                    std::min(table_.FieldDefs().size() * rowsToCome, bytes_.size()));
+    ids_.reserve(ids_.size() + rowsToCome);
 }
 
 void TReader::ReadRow() {
@@ -267,7 +291,7 @@ void TReader::ReadRow() {
             Fail("the ROW attribute \"" + std::string(attribute.Name) + "\" names no field");
         }
         hint_ = field + 1;
-        if (!std::holds_alternative<std::monostate>(row[field])) {
+        if (!row[field].IsEmpty()) {
             Fail("the field \"" + defs[field].Name + "\" appears twice in a ROW");
         }
         const std::string_view text = attribute.Value;
@@ -276,32 +300,37 @@ void TReader::ReadRow() {
                  "\" is no " + std::string(FieldTypeName(defs[field].Type)) + " value");
         }
     }
+    TakeIds(row);
     ++rowCount_;
+}
+
+void TReader::TakeIds(std::span<const TValue> row) {
+    const int autoInc = table_.AutoIncField();
+    if (autoInc >= 0 && row[autoInc].Kind() == TValue::TKind::Integer) {
+        nextAutoInc_ = std::max(nextAutoInc_, row[autoInc].Integer() + 1);
+    }
+    const int id = table_.IdField();
+    if (id >= 0 && row[id].Kind() == TValue::TKind::Integer) {
+        ids_.emplace_back(row[id].Integer(), rowCount_);
+    }
 }
 
 void TReader::Finish() {
     const int autoInc = table_.AutoIncField();
-    std::int64_t next = 1;
-    if (autoInc >= 0) {
-        for (std::size_t i = autoInc; i < values_.size(); i += table_.FieldDefs().size()) {
-            if (const auto* id = std::get_if<std::int64_t>(&values_[i])) {
-                next = std::max(next, *id + 1);
-            }
-        }
-    }
+    std::int64_t next = nextAutoInc_;
     for (auto& [name, value] : params_) {
         if (autoInc >= 0 && name == "AUTOINCVALUE") {
             TValue parsed;
             if (!ParseValueText(TFieldType::Int64, value, parsed)) {
                 Fail("an AUTOINCVALUE that is no integer: \"" + value + "\"");
             }
-            next = std::max(next, std::get<std::int64_t>(parsed));
+            next = std::max(next, parsed.Integer());
         } else {
             table_.Properties().emplace_back(std::move(name), std::move(value));
         }
     }
     table_.SetAutoIncValue(next);
-    if (const auto duplicate = table_.AdoptRows(std::move(values_), rowCount_)) {
+    if (const auto duplicate = table_.AdoptRows(std::move(values_), rowCount_, std::move(ids_))) {
         Fail(Format("the ID %d is used by two rows", {static_cast<long long>(*duplicate)}));
     }
 }

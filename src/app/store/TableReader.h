@@ -21,5 +21,7 @@
 #include <string_view>
 
 // Fills an empty, closed table from the bytes of a table file; the bytes of
-// a UTF-8 file are converted to Windows-1251 in place.
+// a UTF-8 file are converted to Windows-1251 in place. Values are decoded in
+// place too, and the table's text values point into the bytes: they must
+// outlive the table's rows.
 void ParseTable(std::string& bytes, std::string_view fileName, TTable& table);

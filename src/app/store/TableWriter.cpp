@@ -215,12 +215,12 @@ std::string FormatTable(const TTable& table, TTableVariant variant) {
         const TRowView row = table.Row(r);
         out += "<ROW";
         for (std::size_t f = 0; f < defs.size(); ++f) {
-            if (std::holds_alternative<std::monostate>(row[f])) {
+            if (row[f].IsEmpty()) {
                 continue;
             }
             out += names[f];
-            if (const auto* s = std::get_if<std::string>(&row[f])) {
-                AppendEscaped(out, *s, bytes);
+            if (row[f].Kind() == TValue::TKind::Text) {
+                AppendEscaped(out, row[f].Text(), bytes);
             } else {
                 AppendValueText(out, defs[f].Type, row[f]); // digits, signs, "." and ":" only
             }

@@ -140,15 +140,17 @@ bool ParseDateTime(std::string_view text, double& out) {
 } // namespace
 
 void AppendValueText(std::string& out, TFieldType type, const TValue& value) {
-    if (const auto* i = std::get_if<std::int64_t>(&value)) {
+    switch (value.Kind()) {
+    case TValue::TKind::Integer:
         if (ValueKindOf(type) == TValueKind::Boolean) {
-            out += *i != 0 ? "TRUE" : "FALSE";
+            out += value.Integer() != 0 ? "TRUE" : "FALSE";
         } else {
-            AppendDigits(out, *i);
+            AppendDigits(out, value.Integer());
         }
-    } else if (const auto* f = std::get_if<double>(&value)) {
+        break;
+    case TValue::TKind::Float:
         if (ValueKindOf(type) == TValueKind::DateTime) {
-            const TDateTimeParts parts = DecodeDateTime(*f);
+            const TDateTimeParts parts = DecodeDateTime(value.Float());
             if (type == TFieldType::Time) {
                 AppendTime(out, parts);
                 return;
@@ -160,12 +162,16 @@ void AppendValueText(std::string& out, TFieldType type, const TValue& value) {
             }
         } else {
             char buffer[32];
-            const auto [end, ec] =
-                std::to_chars(buffer, buffer + sizeof buffer, *f, std::chars_format::general, 16);
+            const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value.Float(),
+                                                 std::chars_format::general, 16);
             out.append(buffer, end);
         }
-    } else if (const auto* s = std::get_if<std::string>(&value)) {
-        out += *s;
+        break;
+    case TValue::TKind::Text:
+        out += value.Text();
+        break;
+    case TValue::TKind::Empty:
+        break;
     }
 }
 
@@ -178,14 +184,14 @@ bool ParseValueText(TFieldType type, std::string_view text, TValue& out) {
             value > range.Max) {
             return false;
         }
-        out = static_cast<std::int64_t>(value);
+        out = TValue(static_cast<std::int64_t>(value));
         return true;
     }
     case TValueKind::Boolean:
         if (EqualLatinNoCase(text, "TRUE") || text == "1") {
-            out = std::int64_t{1};
+            out = TValue(std::int64_t{1});
         } else if (EqualLatinNoCase(text, "FALSE") || text == "0") {
-            out = std::int64_t{0};
+            out = TValue(std::int64_t{0});
         } else {
             return false;
         }
@@ -195,7 +201,7 @@ bool ParseValueText(TFieldType type, std::string_view text, TValue& out) {
         if (!ParseNumber(text, value) || !std::isfinite(value)) {
             return false;
         }
-        out = value;
+        out = TValue(value);
         return true;
     }
     case TValueKind::DateTime: {
@@ -203,7 +209,7 @@ bool ParseValueText(TFieldType type, std::string_view text, TValue& out) {
         if (!ParseDateTime(text, value)) {
             return false;
         }
-        out = value;
+        out = TValue(value);
         return true;
     }
     case TValueKind::Text:
@@ -213,7 +219,7 @@ bool ParseValueText(TFieldType type, std::string_view text, TValue& out) {
                 return false;
             }
         }
-        out.emplace<std::string>(text);
+        out = TValue(text);
         return true;
     case TValueKind::Nested:
         break;

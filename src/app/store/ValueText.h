@@ -4,7 +4,7 @@
 // digits, dates as yyyymmdd with "Thh:mm:" and milliseconds of the minute
 // when the time is not midnight, and texts as they are.
 #include "app/store/FieldDef.h"
-#include "app/store/Table.h"
+#include "app/store/Value.h"
 
 #include <string>
 #include <string_view>
@@ -15,5 +15,6 @@ void AppendValueText(std::string& out, TFieldType type, const TValue& value);
 // Reads a value text. Accepts besides what AppendValueText writes: "+" signs,
 // floats with a trailing point or in exponent form, dates with the seconds
 // as two digits (optionally with a fraction), "1"/"0" for booleans.
-// False when the text is no value of the type.
+// False when the text is no value of the type. A text value points into the
+// text read.
 bool ParseValueText(TFieldType type, std::string_view text, TValue& out);

@@ -9,10 +9,6 @@
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
 // Byte classes for the scanning loops, which run over every byte of a file.
 enum : unsigned char {
     kEndsName = 1,  // blank / > = ?
@@ -58,6 +54,13 @@ template <unsigned char mask> std::size_t FindClass(std::string_view text, std::
         ++i;
     }
     return i;
+}
+
+// The four bytes at p as one word, to compare with another.
+std::uint32_t WordAt(const char* p) {
+    std::uint32_t word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
 }
 
 // One UTF-8 sequence at text[i] (i advanced past it); 0xFFFFFFFF when invalid.
@@ -166,8 +169,18 @@ void TXmlScanner::ConvertRestFromUtf8() {
         while (run < source.size() && static_cast<unsigned char>(source[run]) < 0x80) {
             ++run;
         }
-        std::memmove(out + written, source.data() + i, run - i);
-        written += run - i;
+        // Between the letters of a word the runs are short or empty, and
+        // a call to move them would cost more than the bytes.
+        if (written == i) {
+            written = run; // nothing converted yet: the bytes are in place
+        } else if (run - i < 16) {
+            for (std::size_t k = i; k < run; ++k) {
+                out[written++] = source[k];
+            }
+        } else {
+            std::memmove(out + written, source.data() + i, run - i);
+            written += run - i;
+        }
         i = run;
         if (i < source.size()) {
             const char32_t cp = DecodeUtf8(source, i);
@@ -203,12 +216,6 @@ void TXmlScanner::ReadPrologue() {
 
 void TXmlScanner::Fail(std::size_t offset, std::string message) const {
     throw TXmlSyntaxError{offset, std::move(message)};
-}
-
-void TXmlScanner::SkipBlanks() {
-    while (pos_ < text_.size() && IsBlank(text_[pos_])) {
-        ++pos_;
-    }
 }
 
 void TXmlScanner::SkipPast(std::string_view terminator, const char* what) {
@@ -283,12 +290,20 @@ std::string_view TXmlScanner::ReadValue() {
     // are locals: a member could alias the bytes written and be reloaded per byte.
     std::size_t i = FindClass<kEndsValue>(text_, pos_);
     std::size_t written = i; // decoded text is never longer than its source
+    // The writer's own "&lt;" and "&gt;" fill the cash field: they are read
+    // first, as whole words, before the rarer cases are told apart.
+    const std::uint32_t lt = WordAt("&lt;");
+    const std::uint32_t gt = WordAt("&gt;");
     for (;;) {
         // data[size] is the string's terminating NUL, which ends the plain run too.
         const char c = data[i];
         if (!(kClasses[static_cast<unsigned char>(c)] & kEndsValue)) {
             data[written++] = c;
             ++i;
+        } else if (const std::uint32_t word = size - i >= 4 ? WordAt(data + i) : 0;
+                   word == lt || word == gt) {
+            data[written++] = word == lt ? '<' : '>';
+            i += 4;
         } else if (c == quote) {
             break;
         } else if (i >= size) {
@@ -298,11 +313,6 @@ std::string_view TXmlScanner::ReadValue() {
         } else if (c != '&') {
             data[written++] = c; // the other quote or a NUL byte
             ++i;
-        } else if (size - i >= 4 && data[i + 2] == 't' && data[i + 3] == ';' &&
-                   (data[i + 1] == 'l' || data[i + 1] == 'g')) {
-            // The writer's own "&lt;" and "&gt;" fill the cash field: read them first.
-            data[written++] = data[i + 1] == 'l' ? '<' : '>';
-            i += 4;
         } else {
             data[written++] = CodePointToCp1251(DecodeReference(text_, i));
         }

@@ -21,6 +21,10 @@ struct TXmlAttribute {
     std::string_view Value; // references already replaced
 };
 
+inline bool IsXmlBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
 class TXmlScanner {
 public:
     enum class TToken { Start, End, Eof };
@@ -46,7 +50,12 @@ public:
     [[noreturn]] void Fail(std::size_t offset, std::string message) const;
 
 private:
-    void SkipBlanks();
+    // Runs around every attribute: inline, as the blanks are mostly none.
+    void SkipBlanks() {
+        while (pos_ < text_.size() && IsXmlBlank(text_[pos_])) {
+            ++pos_;
+        }
+    }
     std::string_view ReadName();
     void ReadAttributes(bool declaration);
     std::string_view ReadValue();
