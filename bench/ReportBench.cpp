@@ -36,7 +36,7 @@ void InterpretAndBuild(benchmark::State& state) {
     const auto rows = static_cast<int>(state.range(0));
     const std::string text = LoopTemplate(rows);
     for (auto _ : state) {
-        const auto report = TReport3::Create(FixedMetricCanvasFactory());
+        const auto report = TReport3::Create({.MeasuringCanvas = FixedMetricCanvasFactory()});
         const auto sentences = ParseTemplateText(text);
         const auto tree = SentenceToNode(*sentences);
         InterpretSections(*report, report, *tree);
@@ -50,7 +50,7 @@ BENCHMARK(InterpretAndBuild)->Arg(10000)->Arg(20000)->Unit(benchmark::kMilliseco
 
 // A built report of 1000 pages (about 55 rows of five cells a page).
 std::shared_ptr<TReport3> ThousandPages() {
-    const auto report = TReport3::Create(FixedMetricCanvasFactory());
+    const auto report = TReport3::Create({.MeasuringCanvas = FixedMetricCanvasFactory()});
     const auto sentences = ParseTemplateText(LoopTemplate(55 * 1000));
     const auto tree = SentenceToNode(*sentences);
     InterpretSections(*report, report, *tree);

@@ -13,7 +13,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    const auto report = TReport3::Create(FixedMetricCanvasFactory());
+    const auto report = TReport3::Create({.MeasuringCanvas = FixedMetricCanvasFactory()});
     // Enough for every construct; small enough to keep runs fast.
     report->TemplateRun().SetStatementLimit(20000);
     try {

@@ -1,8 +1,8 @@
-// Entry point: the process-wide conventions and the report's exporters first,
+// Entry point: the process-wide conventions and the report's services first,
 // then the data store, then the main window. The store lives for the whole
 // run; at shut-down only "Data.txt" is written.
 #include "app/store/Store.h"
-#include "report/export/ReportExport.h"
+#include "report/render/QtReportServices.h"
 #include "text/ErrorText.h"
 #include "text/Errors.h"
 #include "text/FileVersion.h"
@@ -32,8 +32,9 @@ void ShowStopBox(const std::string& caption, const std::string& text) {
 
 int main(int argc, char* argv[]) {
     InitFormatSettings();
-    RegisterReportExporters();
     QApplication app(argc, argv);
+    // Handed to every report the windows make.
+    const TReportServices reportServices = MakeQtReportServices();
     app.setApplicationName(ToQString(kAppTitle));
 
     ApplyMainWindowFormatSettings();

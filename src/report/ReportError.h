@@ -12,5 +12,14 @@ public:
 };
 
 // The error of an operation that needs the drawing layer, which this
-// library does not have (page images, printing, charts, export, preview).
+// program was made without (page images, printing, charts, export, preview).
 [[noreturn]] void RaiseNotAvailable(std::string_view operation);
+
+// The service itself, or the not-available error when the program has none.
+template <class TService>
+const TService& RequireService(const TService& service, std::string_view operation) {
+    if (!service) {
+        RaiseNotAvailable(operation);
+    }
+    return service;
+}

@@ -1,8 +1,8 @@
 #include "report/TReport3.h"
 
 #include "report/NumberText.h"
+#include "report/PageImageArchive.h"
 #include "report/ReportError.h"
-#include "report/ReportExporters.h"
 #include "report/TReport3Page.h"
 #include "report/TReport3Row.h"
 #include "report/TReport3Text.h"
@@ -12,12 +12,12 @@
 #include <filesystem>
 #include <system_error>
 
-std::shared_ptr<TReport3> TReport3::Create(TMeasuringCanvasFactory canvasFactory) {
-    return std::make_shared<TReport3>(TToken{}, std::move(canvasFactory));
+std::shared_ptr<TReport3> TReport3::Create(TReportServices services) {
+    return std::make_shared<TReport3>(TToken{}, std::move(services));
 }
 
-TReport3::TReport3(TToken, TMeasuringCanvasFactory canvasFactory)
-    : TReport3Base(nullptr), canvasFactory_(std::move(canvasFactory)) {
+TReport3::TReport3(TToken, TReportServices services)
+    : TReport3Base(nullptr), services_(std::move(services)) {
     headerRow_ = MakeRow(5 * kLengthPerMm);
     footerRow_ = MakeRow(5 * kLengthPerMm);
 }
@@ -35,23 +35,17 @@ void TReport3::Clear() {
 }
 
 void TReport3::Preview() {
-    RaiseNotAvailable("Preview");
+    const auto& show = RequireService(services_.Preview, "Preview");
+    Build();
+    show(*this);
 }
 
 void TReport3::ExportWorkbook(const std::string& fileName) {
-    const auto& write = ReportExporters().Workbook;
-    if (!write) {
-        RaiseNotAvailable("ExportWorkbook");
-    }
-    write(*this, fileName);
+    RequireService(services_.ExportWorkbook, "ExportWorkbook")(*this, fileName);
 }
 
 void TReport3::ExportText(const std::string& fileName) {
-    const auto& write = ReportExporters().Text;
-    if (!write) {
-        RaiseNotAvailable("ExportText");
-    }
-    write(*this, fileName);
+    RequireService(services_.ExportText, "ExportText")(*this, fileName);
 }
 
 void TReport3::LoadTemplate(const std::string& fileName) {
@@ -62,6 +56,10 @@ void TReport3::LoadTemplate(const std::string& fileName) {
         return;
     }
     InterpretTemplateFile(*this, shared_from_this(), fileName);
+}
+
+void TReport3::ExportPageImages(const std::string& fileName) {
+    WritePageImageArchive(*this, fileName);
 }
 
 std::shared_ptr<TReport3Row> TReport3::MakeRow(TLength height) {

@@ -3,7 +3,7 @@
 // defaults new rows take over, and the pages Build lays the rows out on.
 // Made only through Create, since its elements reach it through
 // shared_from_this.
-#include "report/MeasuringCanvas.h"
+#include "report/ReportServices.h"
 #include "report/ReportVariables.h"
 #include "report/TReport3Base.h"
 #include "report/TemplateRun.h"
@@ -17,10 +17,11 @@ class TReport3 : public TReport3Base, public IReport3 {
     struct TToken {};
 
 public:
-    // `canvasFactory` makes the measuring canvas of each Build; without one,
-    // auto-height cells are not measured.
-    static std::shared_ptr<TReport3> Create(TMeasuringCanvasFactory canvasFactory = {});
-    TReport3(TToken, TMeasuringCanvasFactory canvasFactory);
+    // The services come from the program; without a measuring canvas
+    // auto-height cells are not measured, without the others their
+    // operations say they are not available.
+    static std::shared_ptr<TReport3> Create(TReportServices services = {});
+    TReport3(TToken, TReportServices services);
     ~TReport3() override;
 
     std::int64_t ToPixels(TLength length) const override { return ::ToPixels(length); }
@@ -74,6 +75,10 @@ public:
     const std::vector<TBuildError>& GetBuildErrors() const override { return buildErrors_; }
     void SetBuildErrorHandler(TBuildErrorHandler handler) override;
 
+    // Writes every page's metafile into one archive, "Page_001.emf" first.
+    void ExportPageImages(const std::string& fileName);
+    const TReportServices& Services() const { return services_; }
+
     // Whether the pages are complete (Build then does nothing).
     bool IsBuilt() const { return built_; }
     // The variable store the template statements compute with.
@@ -112,7 +117,7 @@ private:
     std::unique_ptr<IMeasuringCanvas> canvas_;
     bool canSave_ = true;
     bool canPrint_ = true;
-    TMeasuringCanvasFactory canvasFactory_;
+    TReportServices services_;
     std::vector<TBuildError> buildErrors_;
     TBuildErrorHandler buildErrorHandler_;
     TTemplateRun templateRun_;

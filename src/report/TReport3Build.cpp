@@ -30,7 +30,7 @@ void TReport3::Build() {
         return;
     }
     buildErrors_.clear();
-    const TCanvasScope canvas(canvas_, canvasFactory_);
+    const TCanvasScope canvas(canvas_, services_.MeasuringCanvas);
     const TLength top = MmToLength(margins_.Top);
     TLength offset = 0;
     currentPage_ = 1;

@@ -1,6 +1,7 @@
 #include "report/TReport3Page.h"
 
 #include "report/ReportError.h"
+#include "report/TReport3.h"
 #include "report/TReport3Text.h"
 
 #include <algorithm>
@@ -17,16 +18,38 @@ void TReport3Page::Clear() {
     stale_ = true;
 }
 
-void TReport3Page::Draw(IReport3Canvas*, std::int32_t, std::int32_t, std::int32_t) {
-    RaiseNotAvailable("Draw");
+const TReportServices& TReport3Page::Services(std::string_view operation) {
+    const TReport3* report = FindReport();
+    if (report == nullptr) {
+        RaiseNotAvailable(operation);
+    }
+    return report->Services();
 }
 
-void TReport3Page::SaveToMetafile(const std::string&) {
-    RaiseNotAvailable("SaveToMetafile");
+const IPageImage& TReport3Page::Image() {
+    if (stale_ || image_ == nullptr) {
+        image_ = RequireService(Services("Draw").RenderPage, "Draw")(*this);
+        stale_ = false;
+    }
+    return *image_;
+}
+
+void TReport3Page::Draw(IReport3Canvas* canvas, std::int32_t zoom, std::int32_t x, std::int32_t y) {
+    if (canvas == nullptr) {
+        Print();
+        return;
+    }
+    const auto& draw = RequireService(Services("Draw").DrawPage, "Draw");
+    draw(Image(), *canvas, zoom, x, y);
+}
+
+void TReport3Page::SaveToMetafile(const std::string& fileName) {
+    RequireService(Services("SaveToMetafile").SaveMetafile, "SaveToMetafile")(*this, fileName);
 }
 
 void TReport3Page::Print() {
-    RaiseNotAvailable("Print");
+    const auto& print = RequireService(Services("Print").PrintPage, "Print");
+    print(Image());
 }
 
 std::shared_ptr<IReport3Text> TReport3Page::GetText(std::int32_t number) const {

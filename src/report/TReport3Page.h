@@ -1,7 +1,9 @@
 #pragma once
 // One page of a built report, as data: its page texts in drawing order, its
 // size in whole millimetres and its orientation. The page image is made by
-// the drawing layer; the stale flag tells it when to redraw.
+// the drawing layer the report's services lead to, kept, and made again only
+// after a change has marked it stale.
+#include "report/ReportServices.h"
 #include "report/TReport3Base.h"
 
 #include <vector>
@@ -30,12 +32,17 @@ public:
 
     // Whether the page image must be redrawn before use.
     bool IsStale() const { return stale_; }
+    // The page image, drawn first when stale.
+    const IPageImage& Image();
 
 private:
+    const TReportServices& Services(std::string_view operation);
+
     std::int32_t number_;
     std::vector<std::shared_ptr<TReport3Text>> texts_;
     std::int32_t width_ = 210;
     std::int32_t height_ = 297;
     TOrientation orientation_ = kOrientationUnset;
     bool stale_ = true;
+    std::shared_ptr<const IPageImage> image_;
 };

@@ -5,6 +5,16 @@
 #include "report/TReport3.h"
 #include "report/TReport3Page.h"
 
+#include <algorithm>
+
+namespace {
+
+// A chart picture larger than a landscape A3 sheet at 10 pixels per millimetre
+// would only waste memory.
+constexpr TLength kMaxChartPixels = 4200;
+
+} // namespace
+
 void TReport3Text::Changed() {
     if (Owner() != nullptr) {
         Owner()->Changed();
@@ -35,14 +45,23 @@ void TReport3Text::SetMetafile(std::string_view metafileBytes) {
     SetText("!EMF" + Base64Encode(metafileBytes));
 }
 
-void TReport3Text::DrawChart(const std::vector<std::string>& labels, int,
-                             const std::vector<std::string>&, int,
+void TReport3Text::DrawChart(const std::vector<std::string>& labels, int kind,
+                             const std::vector<std::string>& seriesNames, int option,
                              const std::vector<double>& values) {
     // Values come as one run per series; any other count draws nothing.
     if (labels.empty() || values.size() % labels.size() != 0) {
         return;
     }
-    RaiseNotAvailable("DrawChart");
+    const TReport3* report = FindReport();
+    if (report == nullptr || !report->Services().DrawChart) {
+        RaiseNotAvailable("DrawChart");
+    }
+    // The picture has 10 pixels per millimetre of the box.
+    const auto pixels = [](TLength length) {
+        return static_cast<int>(std::clamp<TLength>(length / 1000, 1, kMaxChartPixels));
+    };
+    SetMetafile(report->Services().DrawChart(
+        {labels, kind, seriesNames, option, values, pixels(w_), pixels(h_)}));
 }
 
 void TReport3Text::SetInnerRect(const TIntRect& rect) {

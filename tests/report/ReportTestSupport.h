@@ -22,7 +22,7 @@ constexpr TLength Mm(double mm) {
 
 // A report measuring on the fixed-metric canvas.
 inline std::shared_ptr<TReport3> MakeReport() {
-    return TReport3::Create(FixedMetricCanvasFactory());
+    return TReport3::Create({.MeasuringCanvas = FixedMetricCanvasFactory()});
 }
 
 // The page texts of a page, in order.

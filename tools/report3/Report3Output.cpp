@@ -13,5 +13,11 @@ TOutputKind OutputKindFor(const std::string& fileName) {
     if (lower.find(".csv") != std::string::npos) {
         return TOutputKind::SeparatedValues;
     }
+    if (lower.find(".pdf") != std::string::npos) {
+        return TOutputKind::Pdf;
+    }
+    if (lower.ends_with(".png")) {
+        return TOutputKind::Png;
+    }
     return TOutputKind::PageText;
 }

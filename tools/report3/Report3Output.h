@@ -3,8 +3,9 @@
 // window's save does.
 #include <string>
 
-enum class TOutputKind { Workbook, PageImages, SeparatedValues, PageText };
+enum class TOutputKind { Workbook, PageImages, SeparatedValues, Pdf, Png, PageText };
 
 // The lower-cased name containing ".xml": a workbook; else ".zip": page
-// images; else ".csv": separated values; anything else: page text.
+// images; else ".csv": separated values; else ".pdf": a PDF; else ending in
+// ".png": a PNG picture per page; anything else: page text.
 TOutputKind OutputKindFor(const std::string& fileName);

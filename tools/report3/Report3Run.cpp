@@ -2,7 +2,8 @@
 
 #include "report/NumberText.h"
 #include "report/TReport3.h"
-#include "report/export/ReportExport.h"
+#include "report/render/PagePng.h"
+#include "report/render/ReportPdf.h"
 #include "report3/Report3Output.h"
 #include "text/Cp1251.h"
 #include "text/Paths.h"
@@ -23,20 +24,16 @@ bool FileExists(const std::string& fileName) {
 
 } // namespace
 
-int RunReport3(const TReport3Options& options, const TMeasuringCanvasFactory& canvasFactory,
+int RunReport3(const TReport3Options& options, const TReportServices& services,
                std::ostream& errors) {
     const TOutputKind kind = OutputKindFor(options.Output);
-    if (kind == TOutputKind::PageImages) {
-        WriteLine(errors, "Этот вид выхода пока недоступен: " + options.Output);
-        return kExitUnsupported;
-    }
     // The engine ignores a missing file; a command asked for it, so say so.
     const std::string& input = options.PagesFile.empty() ? options.TemplateFile : options.PagesFile;
     if (!FileExists(input)) {
         WriteLine(errors, "Файл не найден: " + input);
         return kExitFailure;
     }
-    const auto report = TReport3::Create(canvasFactory);
+    const auto report = TReport3::Create(services);
     report->SetBuildErrorHandler([&errors](const TBuildError& error) {
         WriteLine(errors, IntToText(error.RowIndex) + " " + error.Message);
     });
@@ -58,13 +55,26 @@ int RunReport3(const TReport3Options& options, const TMeasuringCanvasFactory& ca
             report->Build();
         }
         // The workbook and the separated values come from the rows, as the
-        // preview saves them after building.
-        if (kind == TOutputKind::Workbook) {
-            ExportWorkbook(*report, options.Output);
-        } else if (kind == TOutputKind::SeparatedValues) {
-            ExportText(*report, options.Output);
-        } else {
+        // preview saves them after building; the others from the pages.
+        switch (kind) {
+        case TOutputKind::Workbook:
+            report->ExportWorkbook(options.Output);
+            break;
+        case TOutputKind::SeparatedValues:
+            report->ExportText(options.Output);
+            break;
+        case TOutputKind::PageImages:
+            report->ExportPageImages(options.Output);
+            break;
+        case TOutputKind::Pdf:
+            WriteReportPdf(*report, options.Output);
+            break;
+        case TOutputKind::Png:
+            WritePagePngs(*report, options.Output);
+            break;
+        case TOutputKind::PageText:
             report->SavePagesToFile(options.Output);
+            break;
         }
     } catch (const std::exception& error) {
         WriteLine(errors, error.what());
@@ -74,7 +84,7 @@ int RunReport3(const TReport3Options& options, const TMeasuringCanvasFactory& ca
 }
 
 int Report3Main(const std::vector<std::string>& arguments,
-                const TMeasuringCanvasFactory& canvasFactory, std::ostream& errors) {
+                const TReportServices& services, std::ostream& errors) {
     TReport3Options options;
     try {
         options = ParseReport3Arguments(arguments);
@@ -83,5 +93,5 @@ int Report3Main(const std::vector<std::string>& arguments,
         errors << Cp1251ToUtf8(Report3Usage());
         return kExitUsage;
     }
-    return RunReport3(options, canvasFactory, errors);
+    return RunReport3(options, services, errors);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Runs report3 once: makes the report, fills and builds it (or loads its
 // pages) and saves it. Messages go to `errors` in UTF-8, one per line.
-#include "report/MeasuringCanvas.h"
+#include "report/ReportServices.h"
 #include "report3/Report3Options.h"
 
 #include <ostream>
@@ -10,12 +10,11 @@
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1; // the template, the pages or a file failed
 inline constexpr int kExitUsage = 2;
-inline constexpr int kExitUnsupported = 3; // an output form this build cannot write
 
 // The exit status; every failure has been written to `errors`.
-int RunReport3(const TReport3Options& options, const TMeasuringCanvasFactory& canvasFactory,
+int RunReport3(const TReport3Options& options, const TReportServices& services,
                std::ostream& errors);
 
 // The whole command: arguments (UTF-8, after the program name) to exit status.
 int Report3Main(const std::vector<std::string>& arguments,
-                const TMeasuringCanvasFactory& canvasFactory, std::ostream& errors);
+                const TReportServices& services, std::ostream& errors);

@@ -1,6 +1,6 @@
 // report3: builds a report from a template without the windows. Needs no
 // display: it runs on the offscreen platform unless told otherwise.
-#include "report/render/QtMeasuringCanvas.h"
+#include "report/render/QtReportServices.h"
 #include "report3/Report3Run.h"
 
 #include <QGuiApplication>
@@ -13,5 +13,5 @@ int main(int argc, char* argv[]) {
     }
     const QGuiApplication application(argc, argv);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    return Report3Main(arguments, QtMeasuringCanvasFactory(), std::cerr);
+    return Report3Main(arguments, MakeQtReportServices(), std::cerr);
 }

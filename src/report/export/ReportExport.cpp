@@ -1,6 +1,5 @@
 #include "report/export/ReportExport.h"
 
-#include "report/ReportExporters.h"
 
 #include "report/export/LayoutWalk.h"
 #include "report/export/SeparatedValues.h"
@@ -82,8 +81,4 @@ std::string SeparatedValues(const IReport3& report) {
 
 void ExportText(const IReport3& report, std::string_view fileName) {
     WriteFileAtomically(PathFromText(fileName), SeparatedValues(report));
-}
-
-void RegisterReportExporters() {
-    SetReportExporters({&ExportWorkbook, &ExportText});
 }

@@ -20,6 +20,3 @@ std::string SeparatedValues(const IReport3& report);
 
 // Writes SeparatedValues to the file.
 void ExportText(const IReport3& report, std::string_view fileName);
-
-// Makes these writers the report's own ExportWorkbook and ExportText.
-void RegisterReportExporters();

@@ -1,5 +1,6 @@
 #include "report/render/QtMeasuringCanvas.h"
 
+#include "report/render/ReportFont.h"
 #include "text/qt/QtCodec.h"
 
 #include <QFontMetrics>
@@ -44,14 +45,7 @@ TQtMeasuringCanvas::TQtMeasuringCanvas() : image_(840, 1188, QImage::Format_ARGB
 }
 
 void TQtMeasuringCanvas::SetFont(const std::string& name, std::int32_t size, TFontStyle style) {
-    QFont font(ToQString(name));
-    // Points to pixels at 96 per inch, rounded as the platform's MulDiv does.
-    font.setPixelSize((std::clamp(size, 1, 1000) * 96 + 36) / 72);
-    font.setBold((style & kFontBold) != 0);
-    font.setItalic((style & kFontItalic) != 0);
-    font.setUnderline((style & kFontUnderline) != 0);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    font_ = QFont(font, &image_);
+    font_ = QFont(ReportFont(name, size, style), &image_);
 }
 
 std::int64_t TQtMeasuringCanvas::MeasureWrappedHeight(std::string_view text, std::int64_t width) {

@@ -4,7 +4,6 @@
 #include "report/export/ExcelText.h"
 
 #include "report/ReportError.h"
-#include "report/ReportExporters.h"
 
 #include "report/ReportTestSupport.h"
 #include "support/TestSupport.h"
@@ -187,18 +186,17 @@ TEST(ExportWorkbook, ACellDrawnOverItsNeighbourKeepsTheFreeColumns) {
                 Cell(" ss:Index=\"3\" ss:StyleID=\"s101\"", "c")}));
 }
 
-TEST(ReportExporters, TheReportsOwnExportsWriteWhatTheWritersWriteOnceRegistered) {
-    const auto report = report_test::MakeReport();
-    AddRowOfCells(*report, 5, {40, 60});
+TEST(ReportExporters, TheReportsOwnExportsWriteWhatItsServicesWrite) {
     const testing_support::TempDir dir;
     const std::string book = (dir / "book.xml").string();
     const std::string text = (dir / "book.csv").string();
+    const auto without = report_test::MakeReport();
+    EXPECT_THROW(without->ExportWorkbook(book), EReportError);
+    EXPECT_THROW(without->ExportText(text), EReportError);
 
-    SetReportExporters({});
-    EXPECT_THROW(report->ExportWorkbook(book), EReportError);
-    EXPECT_THROW(report->ExportText(text), EReportError);
-
-    RegisterReportExporters();
+    const auto report =
+        TReport3::Create({.ExportWorkbook = &ExportWorkbook, .ExportText = &ExportText});
+    AddRowOfCells(*report, 5, {40, 60});
     report->ExportWorkbook(book);
     report->ExportText(text);
     EXPECT_EQ(testing_support::ReadFile(book), BuildWorkbook(*report).WorkbookText());

@@ -64,7 +64,7 @@ TEST(QtMeasuringCanvas, AbsurdFontsAndTextsAreMeasured) {
 }
 
 TEST(QtMeasuringCanvas, AutoHeightCellsGrowWithTheirText) {
-    const auto report = TReport3::Create(QtMeasuringCanvasFactory());
+    const auto report = TReport3::Create({.MeasuringCanvas = QtMeasuringCanvasFactory()});
     const auto row = report->AddRow(50000);
     const auto cell = row->AddCell("30");
     cell->SetText("Сто двадцать три рубля сорок пять копеек");

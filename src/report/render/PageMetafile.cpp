@@ -1,0 +1,25 @@
+#include "report/render/PageMetafile.h"
+
+#include "report/ReportInterfaces.h"
+#include "report/render/EmfMetafile.h"
+#include "report/render/PagePainter.h"
+#include "report/render/ReportCanvas.h"
+#include "text/Paths.h"
+#include "text/SafeFile.h"
+
+#include <algorithm>
+
+std::string PageMetafileBytes(IReport3Page& page) {
+    const QSize size = PageSizePixels(page);
+    TEmfMetafile metafile(std::max(1, size.width() - 4), std::max(1, size.height() - 4));
+    {
+        QPainter painter(&metafile.PaintDevice());
+        IReport3Canvas canvas(painter);
+        page.Draw(&canvas, 100, -9, -9);
+    }
+    return metafile.Bytes();
+}
+
+void SavePageMetafile(IReport3Page& page, const std::string& fileName) {
+    WriteFileAtomically(PathFromText(fileName), PageMetafileBytes(page));
+}

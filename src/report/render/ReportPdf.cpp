@@ -1,0 +1,52 @@
+#include "report/render/ReportPdf.h"
+
+#include "report/ReportError.h"
+#include "report/ReportInterfaces.h"
+#include "report/render/PageImage.h"
+#include "text/Paths.h"
+#include "text/SafeFile.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace {
+
+QPageLayout LayoutOf(const IReport3Page& page) {
+    // The page's own width and height already say its orientation.
+    const QPageSize size(QSizeF(page.GetWidth(), page.GetHeight()), QPageSize::Millimeter,
+                         QString(), QPageSize::ExactMatch);
+    return QPageLayout(size, QPageLayout::Portrait, QMarginsF());
+}
+
+} // namespace
+
+std::string ReportPdfBytes(IReport3& report) {
+    if (report.PageCount() < 1) {
+        throw EReportError("В отчете нет страниц");
+    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QStringLiteral("report3"));
+        QPainter painter;
+        for (std::int32_t number = 1; number <= report.PageCount(); ++number) {
+            const auto page = report.GetPage(number);
+            writer.setPageLayout(LayoutOf(*page));
+            if (number == 1) {
+                painter.begin(&writer);
+            } else {
+                writer.newPage();
+            }
+            PlayPage(*page, painter, QRectF(0, 0, writer.width(), writer.height()));
+        }
+        painter.end();
+    }
+    return buffer.data().toStdString();
+}
+
+void WriteReportPdf(IReport3& report, const std::string& fileName) {
+    WriteFileAtomically(PathFromText(fileName), ReportPdfBytes(report));
+}
