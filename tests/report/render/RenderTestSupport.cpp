@@ -1,0 +1,62 @@
+#include "RenderTestSupport.h"
+
+namespace render_test {
+
+std::shared_ptr<IReport3Text> AddBox(IReport3Page& page, double x, double y, double w, double h,
+                                     const std::string& text, const std::string& frame) {
+    auto box = page.AddText();
+    box->SetX(Mm(x));
+    box->SetY(Mm(y));
+    box->SetW(Mm(w));
+    box->SetH(Mm(h));
+    box->SetText(text);
+    box->SetFrame(frame);
+    return box;
+}
+
+bool IsBlack(const QImage& image, int x, int y) {
+    return qGray(image.pixel(x, y)) < 64;
+}
+
+bool IsWhite(const QImage& image, int x, int y) {
+    return qGray(image.pixel(x, y)) > 250;
+}
+
+std::string RowInk(const QImage& image, int y, int from, int count) {
+    std::string ink;
+    for (int x = from; x < from + count; ++x) {
+        ink += IsBlack(image, x, y) ? '#' : '.';
+    }
+    return ink;
+}
+
+std::string ColumnInk(const QImage& image, int x, int from, int count) {
+    std::string ink;
+    for (int y = from; y < from + count; ++y) {
+        ink += IsBlack(image, x, y) ? '#' : '.';
+    }
+    return ink;
+}
+
+bool HasInk(const QImage& image, const QRect& rect) {
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            if (!IsWhite(image, x, y)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+int DifferingPixels(const QImage& a, const QImage& b) {
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            count += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+} // namespace render_test
