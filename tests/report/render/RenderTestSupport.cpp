@@ -1,5 +1,8 @@
 #include "RenderTestSupport.h"
 
+#include "support/TestSupport.h"
+#include "text/Cp1251.h"
+
 namespace render_test {
 
 std::shared_ptr<IReport3Text> AddBox(IReport3Page& page, double x, double y, double w, double h,
@@ -57,6 +60,27 @@ int DifferingPixels(const QImage& a, const QImage& b) {
         }
     }
     return count;
+}
+
+} // namespace render_test
+
+namespace render_test {
+
+std::string CommandOutput(const std::string& command) {
+    const testing_support::TempDir dir;
+    const auto output = dir / "output";
+    if (testing_support::RunCommand(command + " >'" + output.string() + "' 2>/dev/null") != 0) {
+        return {};
+    }
+    return testing_support::ReadFile(output);
+}
+
+std::string PdfInfo(const std::filesystem::path& pdf, const std::string& options) {
+    return CommandOutput("pdfinfo " + options + " '" + pdf.string() + "'");
+}
+
+std::string PdfText(const std::filesystem::path& pdf) {
+    return Utf8ToCp1251(CommandOutput("pdftotext -enc UTF-8 '" + pdf.string() + "' -"));
 }
 
 } // namespace render_test

@@ -6,6 +6,8 @@
 
 #include <QImage>
 
+#include <filesystem>
+
 #include <memory>
 #include <string>
 
@@ -37,5 +39,18 @@ bool HasInk(const QImage& image, const QRect& rect);
 
 // How many pixels of two images of one size differ.
 int DifferingPixels(const QImage& a, const QImage& b);
+
+} // namespace render_test
+
+namespace render_test {
+
+// The standard output of a shell command; empty when it fails.
+std::string CommandOutput(const std::string& command);
+
+// "pdfinfo" of a file ("Pages:", "Page size:" lines), with `options` before the name.
+std::string PdfInfo(const std::filesystem::path& pdf, const std::string& options = "");
+
+// The text pdftotext finds in a file, in Windows-1251.
+std::string PdfText(const std::filesystem::path& pdf);
 
 } // namespace render_test
