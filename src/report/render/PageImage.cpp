@@ -19,9 +19,13 @@ void TPageImage::Play(QPainter& painter, const QRectF& target) const {
     if (size_.isEmpty() || target.isEmpty()) {
         return;
     }
+    // A picture plays scaled by the device's resolution over its own; undo that.
+    const QPaintDevice* device = painter.device();
+    const qreal dpiX = static_cast<qreal>(picture_.logicalDpiX()) / device->logicalDpiX();
+    const qreal dpiY = static_cast<qreal>(picture_.logicalDpiY()) / device->logicalDpiY();
     painter.save();
     painter.translate(target.topLeft());
-    painter.scale(target.width() / size_.width(), target.height() / size_.height());
+    painter.scale(target.width() / size_.width() * dpiX, target.height() / size_.height() * dpiY);
     painter.drawPicture(0, 0, picture_);
     painter.restore();
 }

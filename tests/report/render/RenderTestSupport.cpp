@@ -3,6 +3,9 @@
 #include "support/TestSupport.h"
 #include "text/Cp1251.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace render_test {
 
 std::shared_ptr<IReport3Text> AddBox(IReport3Page& page, double x, double y, double w, double h,
@@ -52,11 +55,16 @@ bool HasInk(const QImage& image, const QRect& rect) {
     return false;
 }
 
-int DifferingPixels(const QImage& a, const QImage& b) {
+int DifferingPixels(const QImage& a, const QImage& b, int tolerance) {
     int count = 0;
     for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x) {
-            count += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            const int difference = std::max({std::abs(qRed(p) - qRed(q)),
+                                             std::abs(qGreen(p) - qGreen(q)),
+                                             std::abs(qBlue(p) - qBlue(q))});
+            count += difference > tolerance ? 1 : 0;
         }
     }
     return count;

@@ -37,8 +37,9 @@ std::string ColumnInk(const QImage& image, int x, int from, int count);
 // Whether any pixel of the rectangle is not white.
 bool HasInk(const QImage& image, const QRect& rect);
 
-// How many pixels of two images of one size differ.
-int DifferingPixels(const QImage& a, const QImage& b);
+// How many pixels of two images of one size differ in a colour channel by
+// more than `tolerance`.
+int DifferingPixels(const QImage& a, const QImage& b, int tolerance = 0);
 
 } // namespace render_test
 

@@ -110,3 +110,44 @@ TEST(PrintReport, APageOutsideAPrintRunCannotPrint) {
     run.report->Services().PrinterSetup();
     EXPECT_EQ(run.printer->SetUps, 1);
 }
+
+namespace {
+
+// A printer whose one page is an image of 300 dots per inch with a
+// printable area of half a page's pixels each way.
+class TImagePrinter : public TPdfTestPrinter {
+public:
+    TImagePrinter() : TPdfTestPrinter({}), image_(420, 594, QImage::Format_RGB32) {
+        image_.setDotsPerMeterX(11811);
+        image_.setDotsPerMeterY(11811);
+        image_.fill(Qt::white);
+    }
+    void BeginJob(const std::string&) override { painter_.begin(&image_); }
+    QPainter* JobPainter() override { return painter_.isActive() ? &painter_ : nullptr; }
+    QSize PrintableSize() const override { return image_.size(); }
+    void EndJob() override { painter_.end(); }
+    const QImage& Image() const { return image_; }
+
+private:
+    QImage image_;
+    QPainter painter_;
+};
+
+} // namespace
+
+TEST(PrintReport, ThePageIsStretchedOverThePrintableAreaWhateverTheResolution) {
+    const auto printer = std::make_shared<TImagePrinter>();
+    const auto report = MakeQtReport(printer);
+    AddBox(*report->GetPage(1), 10, 10, 50, 5)->SetColor(0);
+    AddBox(*report->GetPage(1), 0, 287, 210, 10)->SetColor(0);
+    EXPECT_EQ(report->Services().PrintReport(*report, false), "");
+    const QImage& image = printer->Image();
+    // 10 mm is 40 page pixels, 20 printed ones; the last 10 mm reach the bottom edge.
+    EXPECT_TRUE(IsWhite(image, 19, 25));
+    EXPECT_TRUE(IsBlack(image, 20, 20));
+    EXPECT_TRUE(IsBlack(image, 119, 29));
+    EXPECT_TRUE(IsWhite(image, 121, 25));
+    EXPECT_TRUE(IsBlack(image, 0, 593));
+    EXPECT_TRUE(IsBlack(image, 419, 575));
+    EXPECT_TRUE(IsWhite(image, 200, 572));
+}
