@@ -21,8 +21,11 @@ void TPageImage::Play(QPainter& painter, const QRectF& target) const {
     }
     // A picture plays scaled by the device's resolution over its own; undo that.
     const QPaintDevice* device = painter.device();
-    const qreal dpiX = static_cast<qreal>(picture_.logicalDpiX()) / device->logicalDpiX();
-    const qreal dpiY = static_cast<qreal>(picture_.logicalDpiY()) / device->logicalDpiY();
+    const auto ratio = [](int own, int other) {
+        return other > 0 ? static_cast<qreal>(own) / other : 1.0;
+    };
+    const qreal dpiX = ratio(picture_.logicalDpiX(), device->logicalDpiX());
+    const qreal dpiY = ratio(picture_.logicalDpiY(), device->logicalDpiY());
     painter.save();
     painter.translate(target.topLeft());
     painter.scale(target.width() / size_.width() * dpiX, target.height() / size_.height() * dpiY);

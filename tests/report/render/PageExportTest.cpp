@@ -61,6 +61,22 @@ TEST(PageMetafile, PlaysBackAsThePageImageOnePixelIn) {
     EXPECT_EQ(played.pixel(400, 150), expected.pixel(400, 150));
 }
 
+TEST(PageMetafile, AnotherProgramReadsThePageTexts) {
+    if (!testing_support::HaveProgram("emf2svg-conv")) {
+        GTEST_SKIP() << "emf2svg (emf2svg-conv) is not installed to read the metafile";
+    }
+    const auto report = MakeQtReport();
+    FillPage(*report->GetPage(1), "Препроводительная ведомость");
+    const testing_support::TempDir dir;
+    report->GetPage(1)->SaveToMetafile((dir / "page.emf").string());
+    ASSERT_EQ(testing_support::RunCommand("emf2svg-conv -i '" + (dir / "page.emf").string() +
+                                          "' -o '" + (dir / "page.svg").string() + "'"),
+              0);
+    const std::string svg = Utf8ToCp1251(testing_support::ReadFile(dir / "page.svg"));
+    EXPECT_TRUE(Has(svg, "Препроводительная ведомость"));
+    EXPECT_TRUE(Has(svg, "Денежная наличность"));
+}
+
 TEST(PageMetafile, AFileThatCannotBeWrittenRaisesAndKeepsTheOldOne) {
     const auto report = MakeQtReport();
     const testing_support::TempDir dir;
