@@ -190,8 +190,8 @@ public:
 } // namespace
 
 TEST(Build, RowsThatFailAreReportedAndTheBuildGoesOn) {
-    const auto report = TReport3::Create(
-        {.MeasuringCanvas = [] { return std::make_unique<TFailingCanvas>(); }});
+    const auto report =
+        TReport3::Create({.MeasuringCanvas = [] { return std::make_unique<TFailingCanvas>(); }});
     std::vector<TBuildError> told;
     report->SetBuildErrorHandler([&](const TBuildError& error) { told.push_back(error); });
     AddTextRow(*report, Mm(5), "a");

@@ -1,6 +1,6 @@
 // The report3 command: its command line, its choice of output and whole runs.
-#include "report/render/QtReportServices.h"
 #include "report/TReport3.h"
+#include "report/render/QtReportServices.h"
 #include "report3/Report3Output.h"
 #include "report3/Report3Run.h"
 #include "support/TestSupport.h"
@@ -121,8 +121,9 @@ TEST(Report3Run, MissingInputsFail) {
 
 TEST(Report3Run, WritesPageImagesPdfAndPngByTheOutputName) {
     const TempDir dir;
-    WriteFile(dir / "t.rt3", "row(h=7) { cell(w=\"50%\", text=\"A\", frame=\"1\"); }\n"
-                             "row(h=7, pageorientation=\"landscape\") { cell(w=\"50%\", text=\"B\"); }");
+    WriteFile(dir / "t.rt3",
+              "row(h=7) { cell(w=\"50%\", text=\"A\", frame=\"1\"); }\n"
+              "row(h=7, pageorientation=\"landscape\") { cell(w=\"50%\", text=\"B\"); }");
     for (const char* name : {"o.zip", "o.pdf", "o.png"}) {
         const TRun run = RunCommandLine({(dir / "t.rt3").string(), "-o", (dir / name).string()});
         EXPECT_EQ(run.Status, kExitSuccess) << name << run.Errors;
@@ -131,8 +132,10 @@ TEST(Report3Run, WritesPageImagesPdfAndPngByTheOutputName) {
     EXPECT_LT(archive.find("Page_001.emf"), archive.find("Page_002.emf"));
     EXPECT_NE(archive.find("Page_002.emf"), std::string::npos);
     EXPECT_EQ(ReadFile(dir / "o.pdf").substr(0, 5), "%PDF-");
-    EXPECT_EQ(QImage(QString::fromStdString((dir / "o-001.png").string())).size(), QSize(840, 1188));
-    EXPECT_EQ(QImage(QString::fromStdString((dir / "o-002.png").string())).size(), QSize(1188, 840));
+    EXPECT_EQ(QImage(QString::fromStdString((dir / "o-001.png").string())).size(),
+              QSize(840, 1188));
+    EXPECT_EQ(QImage(QString::fromStdString((dir / "o-002.png").string())).size(),
+              QSize(1188, 840));
     EXPECT_FALSE(std::filesystem::exists(dir / "o-003.png"));
 }
 

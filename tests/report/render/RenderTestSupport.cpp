@@ -61,9 +61,9 @@ int DifferingPixels(const QImage& a, const QImage& b, int tolerance) {
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y);
             const QRgb q = b.pixel(x, y);
-            const int difference = std::max({std::abs(qRed(p) - qRed(q)),
-                                             std::abs(qGreen(p) - qGreen(q)),
-                                             std::abs(qBlue(p) - qBlue(q))});
+            const int difference =
+                std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q))});
             count += difference > tolerance ? 1 : 0;
         }
     }

@@ -17,8 +17,7 @@ struct TPrintedReport {
     TPrintedReport() : printer(std::make_shared<TPdfTestPrinter>(dir.path())) {
         report = MakeQtReport(printer);
         for (int number = 1; number <= 3; ++number) {
-            AddBox(*report->GetPage(number), 10, 10, 100, 10,
-                   "Страница " + std::to_string(number));
+            AddBox(*report->GetPage(number), 10, 10, 100, 10, "Страница " + std::to_string(number));
         }
         report->GetPage(2)->SetOrientation(kOrientationLandscape);
         report->GetPage(3)->SetOrientation(kOrientationUnset);
