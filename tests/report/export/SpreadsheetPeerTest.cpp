@@ -135,8 +135,9 @@ TEST(ExportFiles, AReadOnlyFileIsNeverReplaced) {
 TEST(SpreadsheetPeer, ASpreadsheetProgramReadsTheCellsAndMerges) {
     const char* program = SpreadsheetProgram();
     if (program == nullptr)
-        GTEST_SKIP() << "No spreadsheet program: install libreoffice-calc-nogui to open the "
-                        "workbook in LibreOffice";
+        GTEST_SKIP() << "No spreadsheet program (libreoffice or soffice) on the PATH: "
+                        "scripts/install-deps --test installs libreoffice-calc-nogui, which "
+                        "opens the workbook in this test";
     const TempDir dir;
     const auto workbook = RunReport3(dir, "merged.xml");
 
