@@ -278,16 +278,23 @@ QPainterPath TEmfPlayer::ToPainter(const QPainterPath& path) const {
     return mapped;
 }
 
+// Clipping is replaced without switching it off first: Qt forgets a
+// complex clip region set right after clipping was switched off.
 void TEmfPlayer::ApplyClip() {
-    painter_.setWorldTransform(callerTransform_);
-    if (callerClip_) {
-        painter_.setClipPath(*callerClip_);
-    } else {
-        painter_.setClipping(false);
-    }
-    if (dc_.clip) {
+    if (dc_.clip && !callerClip_) {
         painter_.setWorldTransform(base_);
-        painter_.setClipRegion(*dc_.clip, callerClip_ ? Qt::IntersectClip : Qt::ReplaceClip);
+        painter_.setClipRegion(*dc_.clip);
+    } else {
+        painter_.setWorldTransform(callerTransform_);
+        if (callerClip_) {
+            painter_.setClipPath(*callerClip_);
+        } else {
+            painter_.setClipping(false);
+        }
+        if (dc_.clip) {
+            painter_.setWorldTransform(base_);
+            painter_.setClipRegion(*dc_.clip, Qt::IntersectClip);
+        }
     }
     transformDirty_ = true;
 }
