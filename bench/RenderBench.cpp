@@ -112,6 +112,17 @@ void DensePageDirectQPainter(benchmark::State& state) {
 }
 BENCHMARK(DensePageDirectQPainter)->Unit(benchmark::kMillisecond);
 
+void DensePagePaintedStraight(benchmark::State& state) {
+    const auto report = DenseReport(1);
+    const auto page = report->GetPage(1);
+    for (auto _ : state) {
+        QImage image = WhitePage();
+        QPainter painter(&image);
+        PaintPage(*page, painter);
+    }
+}
+BENCHMARK(DensePagePaintedStraight)->Unit(benchmark::kMillisecond);
+
 void ReplayAt200(benchmark::State& state) {
     const auto report = DenseReport(1);
     const TPageImage image(*report->GetPage(1));

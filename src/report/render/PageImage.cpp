@@ -10,8 +10,10 @@
 #include <algorithm>
 
 TPageImage::TPageImage(IReport3Page& page)
-    : size_(PageSizePixels(page)), widthMm_(page.GetWidth()), heightMm_(page.GetHeight()) {
-    QPainter painter(&picture_);
+    : picture_(std::max(1, PageSizePixels(page).width()),
+               std::max(1, PageSizePixels(page).height())),
+      size_(PageSizePixels(page)), widthMm_(page.GetWidth()), heightMm_(page.GetHeight()) {
+    QPainter painter(&picture_.PaintDevice());
     PaintPage(page, painter);
 }
 
@@ -19,18 +21,7 @@ void TPageImage::Play(QPainter& painter, const QRectF& target) const {
     if (size_.isEmpty() || target.isEmpty()) {
         return;
     }
-    // A picture plays scaled by the device's resolution over its own; undo that.
-    const QPaintDevice* device = painter.device();
-    const auto ratio = [](int own, int other) {
-        return other > 0 ? static_cast<qreal>(own) / other : 1.0;
-    };
-    const qreal dpiX = ratio(picture_.logicalDpiX(), device->logicalDpiX());
-    const qreal dpiY = ratio(picture_.logicalDpiY(), device->logicalDpiY());
-    painter.save();
-    painter.translate(target.topLeft());
-    painter.scale(target.width() / size_.width() * dpiX, target.height() / size_.height() * dpiY);
-    painter.drawPicture(0, 0, picture_);
-    painter.restore();
+    picture_.Play(painter, target);
 }
 
 void PlayPage(IReport3Page& page, QPainter& painter, const QRectF& target) {

@@ -28,6 +28,13 @@ QImage Shown(IReport3Page& page, std::int32_t zoom, QSize size, std::int32_t x =
     return image;
 }
 
+// The page image keeps glyphs where drawing them straight puts them; only
+// their anti-aliased edges may differ by a fraction of a pixel.
+void ExpectSameText(const QImage& drawn, const QImage& expected) {
+    EXPECT_EQ(InkBounds(drawn), InkBounds(expected));
+    EXPECT_LT(DifferingPixels(drawn, expected, 128), 10);
+}
+
 } // namespace
 
 TEST(PageImage, SolidFrameOfWidthTwoIsThreePixelsThickAndStoredLong) {
@@ -116,7 +123,7 @@ TEST(PageImage, TextSetAgainstACornerKeepsAPixelFromIt) {
         painter.setFont(ReportFont("Arial", 10, 0));
         DrawAlignedText(painter, 41, 41, 119, 39, "Ведомость", 1, true);
     }
-    EXPECT_EQ(DifferingPixels(PagePicture(*page), expected), 0);
+    ExpectSameText(PagePicture(*page), expected);
 }
 
 TEST(PageImage, InnerRectanglesShrinkTheTextBox) {
@@ -132,7 +139,7 @@ TEST(PageImage, InnerRectanglesShrinkTheTextBox) {
         painter.setFont(ReportFont("Arial", 10, 0));
         DrawAlignedText(painter, 42, 44, 120 - 1 - 2 - 4, 40 - 1 - 3 - 5, "Итого", 3, true);
     }
-    EXPECT_EQ(DifferingPixels(PagePicture(*page), expected), 0);
+    ExpectSameText(PagePicture(*page), expected);
 }
 
 TEST(PageImage, PicturesArePlayedStretchedAndBadOnesDrawNothing) {

@@ -44,6 +44,18 @@ std::string ColumnInk(const QImage& image, int x, int from, int count) {
     return ink;
 }
 
+QRect InkBounds(const QImage& image) {
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                bounds |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return bounds;
+}
+
 bool HasInk(const QImage& image, const QRect& rect) {
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         for (int x = rect.left(); x <= rect.right(); ++x) {

@@ -34,6 +34,9 @@ bool IsWhite(const QImage& image, int x, int y);
 std::string RowInk(const QImage& image, int y, int from, int count);
 std::string ColumnInk(const QImage& image, int x, int from, int count);
 
+// The smallest rectangle holding every pixel darker than mid-grey.
+QRect InkBounds(const QImage& image);
+
 // Whether any pixel of the rectangle is not white.
 bool HasInk(const QImage& image, const QRect& rect);
 

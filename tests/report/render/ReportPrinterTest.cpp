@@ -56,6 +56,14 @@ TEST(PrintReport, EveryPageIsAJobInTheOrientationItsPagesCallFor) {
     EXPECT_NE(PdfText(run.printer->JobFile(3)).find("Страница 3"), std::string::npos);
 }
 
+TEST(PrintReport, OrientationCodesAboveTwoPrintLandscapeLikeTheirPageSize) {
+    TPrintedReport run;
+    run.report->GetPage(1)->SetOrientation(3);
+    EXPECT_EQ(run.report->GetPage(1)->GetWidth(), 297);
+    EXPECT_EQ(run.Print(false), "");
+    EXPECT_EQ(run.printer->Landscape, (std::vector<bool>{true, true, true}));
+}
+
 TEST(PrintReport, TheDialogChoosesCopiesAndPages) {
     TPrintedReport run;
     run.printer->Answer = TPrintChoice{2, false, 2, 3};
