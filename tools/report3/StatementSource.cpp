@@ -6,6 +6,7 @@
 #include "text/DateTime.h"
 #include "text/Errors.h"
 #include "text/Format.h"
+#include "text/FormatSettings.h"
 #include "text/Paths.h"
 
 #include <system_error>
@@ -24,6 +25,8 @@ void BindStatement(TReport3Options& options, const std::filesystem::path& progra
     if (!store.Documents().Locate(options.StatementID)) {
         throw EAppError(Format("Ведомость с ID %d не найдена", {options.StatementID}));
     }
+    // The program formats with these from its main window on, amounts grouped.
+    ApplyMainWindowFormatSettings();
     TDocumentEditorState editor(store);
     editor.SetDocumentID(options.StatementID);
     editor.Load(Now());
