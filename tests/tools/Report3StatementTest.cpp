@@ -160,7 +160,7 @@ TEST_F(StatementPrint, EveryValueStandsBesideItsLabelInAllThreeParts) {
     EXPECT_EQ(Beside(texts, "БИК"), biks);
     EXPECT_EQ(Beside(texts, "Источник поступления"), Thrice("Торговая выручка"));
     EXPECT_EQ(Beside(texts, "Сумма прописью", true),
-              Thrice("Пять тысяч триста один рубль 00 копеек"));
+              Thrice(" Пять тысяч триста один рубль 00 копеек")); // kept off the frame
     EXPECT_EQ(Beside(texts, "Сумма цифрами", true), Thrice("5301,00"));
     // The symbol table: the used source in its first row, the others empty.
     EXPECT_EQ(Beside(texts, "Символ", true), Thrice("02"));
