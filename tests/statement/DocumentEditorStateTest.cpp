@@ -184,13 +184,34 @@ TEST_F(DocumentEditor, SourcesMustMatchTheTotalToTheLastFraction) {
     EXPECT_FALSE(editor_.SourceLabel().Good);
 }
 
-TEST_F(DocumentEditor, NoAmountAtAllAsksForOne) {
+TEST_F(DocumentEditor, HugePastedAmountsOnlyMakeTheSplitDiffer) {
+    AddSources(2);
+    FillValid();
+    editor_.SetAmount(2, "900000000000000");
+    editor_.SetAmount(3, "900000000000000");
+    EXPECT_FALSE(editor_.SourceLabel().Good);
+    editor_.SetCount(1, "2"); // the current source takes the most negative rest
+    EXPECT_FALSE(editor_.Check().Passed);
+}
+
+TEST_F(DocumentEditor, CountsWorthNothingSendTheUserBackToTheCounts) {
     FillValid();
     editor_.SetCount(1, "");
     editor_.SetCount(6, "");
     editor_.SetCount(12, "");
     editor_.SetCount(15, "0"); // counted, yet worth nothing
     EXPECT_EQ(editor_.Check().Focus, TEditorControl::Cash);
+}
+
+TEST_F(DocumentEditor, AWalkStoppedBeforeAnyAmountAsksForOne) {
+    AddSources(1);
+    FillValid();
+    editor_.SetCurrentSource(2);
+    editor_.SetAmount(1, ",");
+    const TCheckResult result = editor_.Check();
+    EXPECT_EQ(result.Message, "Введите сумму в соответствующем источнике поступления");
+    EXPECT_EQ(result.Focus, TEditorControl::Source);
+    EXPECT_EQ(editor_.Statement().CurrentSource, 1);
 }
 
 TEST_F(DocumentEditor, AnUnreadableAmountAfterABalancedSplitIsNotDroppedSilently) {
