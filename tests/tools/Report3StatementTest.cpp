@@ -143,7 +143,7 @@ std::vector<std::string> Thrice(const std::string& text) {
 
 } // namespace
 
-TEST_F(StatementPrint, EveryValueStandsBesideItsLabelInAllThreeParts) {
+TEST_F(StatementPrint, EveryValueStandsBesideItsLabelOnAllThreeSheets) {
     const TRun run = RunStatement(Arguments("out.rp3"));
     ASSERT_EQ(run.Status, kExitSuccess) << run.Errors;
     const std::vector<TPlaced> texts = TextsOfOnlyPage(dir_ / "out.rp3");
@@ -208,7 +208,7 @@ TEST_F(StatementPrint, TheWholeFormFitsOnOnePageInsideTheMargins) {
          at = pages.find("frame=\"0a0a0a1c\"", at + 1)) {
         ++cuts;
     }
-    EXPECT_EQ(cuts, 2); // dashed cut lines between the three parts
+    EXPECT_EQ(cuts, 2); // dashed cut lines between the three sheets
 }
 
 TEST_F(StatementPrint, EveryOutputFormOfTheCommandWorks) {
@@ -221,16 +221,16 @@ TEST_F(StatementPrint, EveryOutputFormOfTheCommandWorks) {
 
 namespace {
 
-// The lines of `text` holding every one of `parts`.
-int LinesWithAll(const std::string& text, std::initializer_list<std::string> parts) {
+// The lines of `text` holding every one of `pieces`.
+int LinesWithAll(const std::string& text, std::initializer_list<std::string> pieces) {
     int count = 0;
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
         const std::string line = text.substr(start, end - start);
         bool all = true;
-        for (const std::string& part : parts) {
-            all = all && line.find(part) != std::string::npos;
+        for (const std::string& piece : pieces) {
+            all = all && line.find(piece) != std::string::npos;
         }
         count += all ? 1 : 0;
         start = end + 1;
