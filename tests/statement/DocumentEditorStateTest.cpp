@@ -203,23 +203,23 @@ TEST_F(DocumentEditor, CountsWorthNothingSendTheUserBackToTheCounts) {
     EXPECT_EQ(editor_.Check().Focus, TEditorControl::Cash);
 }
 
-TEST_F(DocumentEditor, AWalkStoppedBeforeAnyAmountAsksForOne) {
-    AddSources(1);
+TEST_F(DocumentEditor, AnUnreadableAmountEndsTheWalkAndIsNeverDroppedSilently) {
+    AddSources(2);
     FillValid();
+    // Before any amount: nothing was gathered, so the user is asked for one.
     editor_.SetCurrentSource(2);
     editor_.SetAmount(1, ",");
-    const TCheckResult result = editor_.Check();
+    TCheckResult result = editor_.Check();
     EXPECT_EQ(result.Message, "Введите сумму в соответствующем источнике поступления");
     EXPECT_EQ(result.Focus, TEditorControl::Source);
     EXPECT_EQ(editor_.Statement().CurrentSource, 1);
-}
 
-TEST_F(DocumentEditor, AnUnreadableAmountAfterABalancedSplitIsNotDroppedSilently) {
-    AddSources(2);
-    FillValid();
+    // After a split that adds up: saving would lose it, so it is named.
+    editor_.SetAmount(1, "");
+    editor_.SetAmount(2, "");
     editor_.SetCurrentSource(1);
     editor_.SetAmount(3, "1,2,3");
-    const TCheckResult result = editor_.Check();
+    result = editor_.Check();
     EXPECT_FALSE(result.Passed);
     EXPECT_EQ(result.Message, "Неверная сумма в источнике поступления \"1. Источник\"");
     EXPECT_EQ(result.Focus, TEditorControl::Source);
