@@ -259,6 +259,21 @@ TEST_F(DocumentEditor, SavingANewStatementTakesTheTablesIDAndAnOldOneKeepsIt) {
     EXPECT_EQ(reopened.Documents().RecordCount(), 1u);
 }
 
+TEST_F(DocumentEditor, AReadOnlyStatementsFileFailsTheSaveAndARetryAddsNoSecondRecord) {
+    FillValid();
+    const std::filesystem::path file = store_.TablePath(TStoreTable::Documents);
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);
+    EXPECT_THROW(editor_.Save(), EAppError);
+    std::filesystem::permissions(file, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+    ASSERT_TRUE(editor_.Save());
+    TStore reopened(dir_.path(), dir_.path());
+    ASSERT_TRUE(reopened.Open().empty());
+    EXPECT_EQ(reopened.Documents().RecordCount(), 1u);
+}
+
 TEST_F(DocumentEditor, AStatementThatVanishedIsNotSaved) {
     FillValid();
     ASSERT_TRUE(editor_.Save());
