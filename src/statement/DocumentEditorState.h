@@ -19,9 +19,10 @@
 // amount cell: SetAmount (balances without). A browse button: the browser
 // starts at SelectedID(list); on OK, Select(list, its ID); in every case
 // RebuildFirmLists or RebuildBankLists. "Сохранить": Check(), then, when it
-// passed, Save(). "Печать": Check(), then PrintVariables() on the template
-// LocateStatementTemplate finds. The main window's print of a listed
-// statement: SetDocumentID(id), Load(Now()), PrintVariables(), no check.
+// passed, Save(). "Печать": Check(), then LoadStatementReport (in
+// StatementReport.h) with PrintVariables() and the working directory, then
+// the preview. The main window's print of a listed statement:
+// SetDocumentID(id), Load(Now()) and the same printing, without the check.
 // Earn-source "Удалить": IsOnlySource() (warn, then Change), else ask
 // DeleteQuestion() and DeleteCurrentSource(); the editor's fields are judged
 // by CheckEarnSourceInput (EarnSourceInput.h).
