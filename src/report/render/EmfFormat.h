@@ -71,6 +71,8 @@ enum TRecordType : std::uint32_t {
     kPolylineTo16 = 89,
     kPolyPolyline16 = 90,
     kPolyPolygon16 = 91,
+    kCreateMonoBrush = 93,
+    kCreateDibPatternBrush = 94,
     kExtCreatePen = 95,
 };
 
@@ -82,11 +84,7 @@ constexpr std::uint32_t kStockObject = 0x80000000;
 
 // Stock objects selected by index | kStockObject.
 enum TStock : std::uint32_t {
-    kWhiteBrush = 0,
-    kLtGrayBrush = 1,
-    kGrayBrush = 2,
-    kDkGrayBrush = 3,
-    kBlackBrush = 4,
+    kBlackBrush = 4, // 0 to 4: white, light grey, grey, dark grey and black brushes
     kNullBrush = 5,
     kWhitePen = 6,
     kBlackPen = 7,

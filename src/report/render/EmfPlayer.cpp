@@ -1,6 +1,7 @@
 #include "report/render/EmfPlayer.h"
 #include "report/render/EmfBitmap.h"
 #include "report/render/EmfFormat.h"
+#include "report/render/EmfObjects.h"
 #include "text/qt/QtCodec.h"
 
 #include <QFontMetricsF>
@@ -18,18 +19,12 @@ namespace {
 
 using emf::TRecordType;
 
-// Beyond these a transform only turns coordinates into noise, and a pen or
-// region into work without end.
+// Beyond these a transform only turns coordinates into noise, and a region
+// into work without end.
 constexpr double kMaxScale = 1e6;
 constexpr double kMaxOffset = 1e12;
-constexpr double kMaxPenWidth = 1e5;
 constexpr int kMaxRegionCoord = 10'000'000;
 constexpr int kRussianCharset = 204;
-
-QColor FromColorRef(std::uint32_t value) {
-    return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
-                  static_cast<int>((value >> 16) & 0xFF));
-}
 
 int ClampRegionCoord(std::int32_t value) {
     return std::clamp(value, -kMaxRegionCoord, kMaxRegionCoord);
@@ -58,27 +53,11 @@ bool Sane(const QTransform& t) {
            std::isfinite(t.m33());
 }
 
-struct TFont {
-    QFont font{QStringLiteral("Arial")};
-    double height = 16; // character height in logical units
-    int escapement = 0; // tenths of a degree, counter-clockwise
-    int charset = 1;
-};
-
-using TObject = std::variant<std::monostate, QPen, QBrush, TFont>;
-
-QBrush HatchBrush(std::uint32_t hatch, const QColor& color) {
-    static constexpr Qt::BrushStyle kHatches[] = {Qt::HorPattern,   Qt::VerPattern,
-                                                  Qt::FDiagPattern, Qt::BDiagPattern,
-                                                  Qt::CrossPattern, Qt::DiagCrossPattern};
-    return hatch < std::size(kHatches) ? QBrush(color, kHatches[hatch]) : QBrush(color);
-}
-
 // The drawing state of the file's device context.
 struct TDcState {
     QPen pen{QBrush(Qt::black), 0, Qt::SolidLine, Qt::FlatCap};
     QBrush brush{Qt::white};
-    TFont font;
+    TEmfFont font;
     QColor textColor{Qt::black};
     QColor bkColor{Qt::white};
     std::uint32_t bkMode = emf::kOpaque;
@@ -129,12 +108,9 @@ private:
     void ArcRecord(const TEmfRecord& record, TRecordType type);
     QRectF Box(const TEmfRecord& record) const;
 
-    void CreatePen(const TEmfRecord& record, bool extended);
-    void CreateBrush(const TEmfRecord& record);
-    void CreatePatternBrush(const TEmfRecord& record);
-    void CreateFont(const TEmfRecord& record);
+    void Create(const TEmfRecord& record, std::optional<TEmfObject> object);
     void SelectObject(std::uint32_t handle);
-    TObject* Slot(std::uint32_t handle);
+    TEmfObject* Slot(std::uint32_t handle);
 
     void FinishPath(bool fill, bool stroke);
     void ClipToPath(std::uint32_t mode);
@@ -152,7 +128,7 @@ private:
     bool transformDirty_ = true;
     TDcState dc_;
     std::vector<TDcState> saved_;
-    std::vector<TObject> objects_;
+    std::vector<TEmfObject> objects_;
     std::optional<QPainterPath> path_; // while a path bracket is open
     QPainterPath finishedPath_;
 };
@@ -525,151 +501,14 @@ void TEmfPlayer::ArcRecord(const TEmfRecord& record, TRecordType type) {
     Draw(path, type == emf::kChord || type == emf::kPie, true);
 }
 
-TObject* TEmfPlayer::Slot(std::uint32_t handle) {
+TEmfObject* TEmfPlayer::Slot(std::uint32_t handle) {
     return handle > 0 && handle < objects_.size() ? &objects_[handle] : nullptr;
 }
 
-void TEmfPlayer::CreatePen(const TEmfRecord& record, bool extended) {
-    TObject* slot = Slot(record.U32(8));
-    if (!slot || !record.Has(extended ? 52 : 28)) {
-        return;
+void TEmfPlayer::Create(const TEmfRecord& record, std::optional<TEmfObject> object) {
+    if (TEmfObject* slot = Slot(record.U32(8)); slot && object) {
+        *slot = std::move(*object);
     }
-    const std::size_t at = extended ? 28 : 12;
-    const std::uint32_t style = record.U32(at);
-    const double width = std::min<double>(record.U32(at + 4), kMaxPenWidth);
-    const QColor color = FromColorRef(record.U32(extended ? 40 : 24));
-    const bool geometric = extended && (style & emf::kPsGeometric) != 0;
-    if ((style & emf::kPsStyleMask) == emf::kPsNull ||
-        (extended && record.U32(36) == emf::kBsNull)) {
-        *slot = QPen(Qt::NoPen);
-        return;
-    }
-    // Cosmetic pens are one device pixel wide; others scale with the drawing.
-    QPen pen(color);
-    pen.setWidthF(geometric || (!extended && width > 1) ? width : 0);
-    pen.setCapStyle(Qt::FlatCap);
-    pen.setJoinStyle(Qt::MiterJoin);
-    if (geometric || !extended) {
-        const std::uint32_t cap = style & emf::kPsEndCapMask;
-        const std::uint32_t join = style & emf::kPsJoinMask;
-        pen.setCapStyle(cap == emf::kPsEndCapSquare ? Qt::SquareCap
-                        : cap == emf::kPsEndCapFlat ? Qt::FlatCap
-                                                    : Qt::RoundCap);
-        pen.setJoinStyle(join == emf::kPsJoinBevel   ? Qt::BevelJoin
-                         : join == emf::kPsJoinMiter ? Qt::MiterJoin
-                                                     : Qt::RoundJoin);
-        if (!extended && pen.widthF() == 0) {
-            pen.setCapStyle(Qt::FlatCap);
-        }
-    }
-    switch (style & emf::kPsStyleMask) {
-    case emf::kPsDash:
-        pen.setStyle(Qt::DashLine);
-        break;
-    case emf::kPsDot:
-        pen.setStyle(Qt::DotLine);
-        break;
-    case emf::kPsDashDot:
-        pen.setStyle(Qt::DashDotLine);
-        break;
-    case emf::kPsDashDotDot:
-        pen.setStyle(Qt::DashDotDotLine);
-        break;
-    case emf::kPsUserStyle: {
-        const std::uint32_t count = extended ? record.U32(48) : 0;
-        if (count >= 2 && record.HasArray(52, count, 4)) {
-            const double unit = std::max(1.0, pen.widthF());
-            // An odd count repeats once more, so dashes and gaps alternate.
-            const std::uint32_t entries =
-                std::min<std::uint32_t>(count % 2 ? 2 * count : count, 16);
-            QList<qreal> pattern;
-            for (std::uint32_t i = 0; i < entries; ++i) {
-                const double entry = record.U32(52 + 4 * (i % count));
-                pattern.append(std::clamp(entry / unit, 0.01, 1e4));
-            }
-            pen.setDashPattern(pattern);
-            // Qt's own styles are drawn as such: its fast line drawing then
-            // gives the same pixels as the painter that recorded them.
-            for (const Qt::PenStyle builtin :
-                 {Qt::DashLine, Qt::DotLine, Qt::DashDotLine, Qt::DashDotDotLine}) {
-                QPen probe = pen;
-                probe.setStyle(builtin);
-                if (probe.dashPattern() == pattern) {
-                    pen = probe;
-                    break;
-                }
-            }
-        }
-        break;
-    }
-    default:
-        break;
-    }
-    *slot = pen;
-}
-
-void TEmfPlayer::CreateBrush(const TEmfRecord& record) {
-    TObject* slot = Slot(record.U32(8));
-    if (!slot || !record.Has(24)) {
-        return;
-    }
-    const std::uint32_t style = record.U32(12);
-    const QColor color = FromColorRef(record.U32(16));
-    if (style == emf::kBsNull) {
-        *slot = QBrush();
-    } else if (style == emf::kBsHatched) {
-        *slot = HatchBrush(record.U32(20), color);
-    } else {
-        *slot = QBrush(color);
-    }
-}
-
-void TEmfPlayer::CreatePatternBrush(const TEmfRecord& record) {
-    TObject* slot = Slot(record.U32(8));
-    if (!slot || !record.Has(32)) {
-        return;
-    }
-    const QImage image = DecodeDib(record.Bytes(record.U32(16), record.U32(20)),
-                                   record.Bytes(record.U32(24), record.U32(28)));
-    *slot = image.isNull() ? QBrush(Qt::gray) : QBrush(image);
-}
-
-void TEmfPlayer::CreateFont(const TEmfRecord& record) {
-    TObject* slot = Slot(record.U32(8));
-    constexpr std::size_t kLogFont = 12;
-    if (!slot || !record.Has(kLogFont + 92)) {
-        return;
-    }
-    TFont font;
-    QString family;
-    for (std::size_t i = 0; i < 32; ++i) {
-        const char16_t c = record.U16(kLogFont + 28 + 2 * i);
-        if (c == 0) {
-            break;
-        }
-        family.append(QChar(c));
-    }
-    if (!family.isEmpty()) {
-        font.font.setFamily(family);
-    }
-    const std::int32_t weight = record.I32(kLogFont + 16);
-    font.font.setWeight(weight <= 0 ? QFont::Normal
-                                    : static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
-    font.font.setItalic(record.U8(kLogFont + 20) != 0);
-    font.font.setUnderline(record.U8(kLogFont + 21) != 0);
-    font.font.setStrikeOut(record.U8(kLogFont + 22) != 0);
-    font.charset = record.U8(kLogFont + 23);
-    font.escapement = record.I32(kLogFont + 8) % 3600;
-    const std::int64_t height = record.I32(kLogFont);
-    if (height < 0) {
-        font.height = static_cast<double>(-height);
-    } else if (height > 0) {
-        // A positive height is the cell height: ascent and descent together.
-        QFont probe = font.font;
-        probe.setPixelSize(100);
-        font.height = static_cast<double>(height) * 100 / QFontMetricsF(probe).height();
-    }
-    *slot = font;
 }
 
 void TEmfPlayer::SelectObject(std::uint32_t handle) {
@@ -686,11 +525,11 @@ void TEmfPlayer::SelectObject(std::uint32_t handle) {
         } else if (stock == emf::kNullPen) {
             dc_.pen = QPen(Qt::NoPen);
         } else if (stock >= 10 && stock <= 17 && stock != 15) {
-            dc_.font = TFont();
+            dc_.font = TEmfFont();
         }
         return;
     }
-    const TObject* object = Slot(handle);
+    const TEmfObject* object = Slot(handle);
     if (!object) {
         return;
     }
@@ -698,7 +537,7 @@ void TEmfPlayer::SelectObject(std::uint32_t handle) {
         dc_.pen = *pen;
     } else if (const auto* brush = std::get_if<QBrush>(object)) {
         dc_.brush = *brush;
-    } else if (const auto* font = std::get_if<TFont>(object)) {
+    } else if (const auto* font = std::get_if<TEmfFont>(object)) {
         dc_.font = *font;
     }
 }
@@ -915,10 +754,10 @@ void TEmfPlayer::Play(const TEmfRecord& r) {
         dc_.textAlign = r.U32(8);
         break;
     case emf::kSetTextColor:
-        dc_.textColor = FromColorRef(r.U32(8));
+        dc_.textColor = EmfColor(r.U32(8));
         break;
     case emf::kSetBkColor:
-        dc_.bkColor = FromColorRef(r.U32(8));
+        dc_.bkColor = EmfColor(r.U32(8));
         break;
     case emf::kMoveToEx:
         dc_.position = QPointF(r.I32(8), r.I32(12));
@@ -943,7 +782,7 @@ void TEmfPlayer::Play(const TEmfRecord& r) {
     case emf::kSetPixelV:
         if (!path_ && Ready()) {
             painter_.fillRect(ToPainter(QRectF(QPointF(r.I32(8), r.I32(12)), pixel_)),
-                              FromColorRef(r.U32(16)));
+                              EmfColor(r.U32(16)));
         }
         break;
     case emf::kRectangle:
@@ -1006,25 +845,23 @@ void TEmfPlayer::Play(const TEmfRecord& r) {
         SelectObject(r.U32(8));
         break;
     case emf::kDeleteObject:
-        if (TObject* slot = Slot(r.U32(8))) {
+        if (TEmfObject* slot = Slot(r.U32(8))) {
             *slot = std::monostate();
         }
         break;
     case emf::kCreatePen:
-        CreatePen(r, false);
-        break;
     case emf::kExtCreatePen:
-        CreatePen(r, true);
+        Create(r, ReadEmfPen(r, r.Type() == emf::kExtCreatePen));
         break;
     case emf::kCreateBrushIndirect:
-        CreateBrush(r);
+        Create(r, ReadEmfBrush(r));
         break;
-    case 93: // a monochrome pattern brush
-    case 94: // a bitmap pattern brush
-        CreatePatternBrush(r);
+    case emf::kCreateMonoBrush:
+    case emf::kCreateDibPatternBrush:
+        Create(r, ReadEmfPatternBrush(r));
         break;
     case emf::kExtCreateFontIndirectW:
-        CreateFont(r);
+        Create(r, ReadEmfFont(r));
         break;
     case emf::kExtTextOutW:
     case emf::kExtTextOutA:
