@@ -578,7 +578,8 @@ void TEmfPaintEngine::WritePolygons(emf::TRecordType single16, emf::TRecordType 
     out_.End();
 }
 
-// Filled outlines go out as polygons; open figures are stroked separately so
+// Closed figures go out as polygons, outlined and filled by the file's own
+// rules; open ones are filled without a pen and stroked as polylines, so
 // that no reader closes them.
 void TEmfPaintEngine::DrawPolygons(const QList<QPolygonF>& polygons, Qt::FillRule rule,
                                    bool closed) {
@@ -588,28 +589,19 @@ void TEmfPaintEngine::DrawPolygons(const QList<QPolygonF>& polygons, Qt::FillRul
             mapped.push_back(MapPolygon(polygon));
         }
     }
-    if (mapped.empty()) {
-        return;
-    }
     const bool fill = brush_.style() != Qt::NoBrush;
     const bool stroke = pen_.style() != Qt::NoPen;
-    if (fill && (closed || !stroke)) {
+    if (mapped.empty() || (!fill && !stroke)) {
+        return;
+    }
+    if (fill || closed) {
         SelectPen(closed ? pen_ : QPen(Qt::NoPen));
         SelectBrush(brush_);
         SetFillMode(rule);
         WritePolygons(emf::kPolygon16, emf::kPolygon, emf::kPolyPolygon16, emf::kPolyPolygon,
                       mapped);
-        if (closed) {
-            return;
-        }
-    } else if (fill) {
-        SelectPen(QPen(Qt::NoPen));
-        SelectBrush(brush_);
-        SetFillMode(rule);
-        WritePolygons(emf::kPolygon16, emf::kPolygon, emf::kPolyPolygon16, emf::kPolyPolygon,
-                      mapped);
     }
-    if (stroke) {
+    if (stroke && !closed) {
         SelectPen(pen_);
         WritePolygons(emf::kPolyline16, emf::kPolyline, emf::kPolyPolyline16, emf::kPolyPolyline,
                       mapped);
