@@ -11,11 +11,12 @@ namespace {
 // Wider pens only turn drawing into work without end.
 constexpr double kMaxPenWidth = 1e5;
 
+// Qt's line styles in the order of the file's pen styles 0 to 4.
+constexpr Qt::PenStyle kLineStyles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine,
+                                        Qt::DashDotDotLine};
+
 QBrush HatchBrush(std::uint32_t hatch, const QColor& color) {
-    static constexpr Qt::BrushStyle kHatches[] = {Qt::HorPattern,   Qt::VerPattern,
-                                                  Qt::FDiagPattern, Qt::BDiagPattern,
-                                                  Qt::CrossPattern, Qt::DiagCrossPattern};
-    return hatch < std::size(kHatches) ? QBrush(color, kHatches[hatch]) : QBrush(color);
+    return hatch < std::size(kEmfHatches) ? QBrush(color, kEmfHatches[hatch]) : QBrush(color);
 }
 
 } // namespace
@@ -56,20 +57,9 @@ std::optional<TEmfObject> ReadEmfPen(const TEmfRecord& record, bool extended) {
             pen.setCapStyle(Qt::FlatCap);
         }
     }
-    switch (style & emf::kPsStyleMask) {
-    case emf::kPsDash:
-        pen.setStyle(Qt::DashLine);
-        break;
-    case emf::kPsDot:
-        pen.setStyle(Qt::DotLine);
-        break;
-    case emf::kPsDashDot:
-        pen.setStyle(Qt::DashDotLine);
-        break;
-    case emf::kPsDashDotDot:
-        pen.setStyle(Qt::DashDotDotLine);
-        break;
-    case emf::kPsUserStyle: {
+    if ((style & emf::kPsStyleMask) < std::size(kLineStyles)) {
+        pen.setStyle(kLineStyles[style & emf::kPsStyleMask]);
+    } else if ((style & emf::kPsStyleMask) == emf::kPsUserStyle) {
         const std::uint32_t count = extended ? record.U32(48) : 0;
         if (count >= 2 && record.HasArray(52, count, 4)) {
             const double unit = std::max(1.0, pen.widthF());
@@ -84,8 +74,7 @@ std::optional<TEmfObject> ReadEmfPen(const TEmfRecord& record, bool extended) {
             pen.setDashPattern(pattern);
             // Qt's own styles are drawn as such: its fast line drawing then
             // gives the same pixels as the painter that recorded them.
-            for (const Qt::PenStyle builtin :
-                 {Qt::DashLine, Qt::DotLine, Qt::DashDotLine, Qt::DashDotDotLine}) {
+            for (const Qt::PenStyle builtin : kLineStyles) {
                 QPen probe = pen;
                 probe.setStyle(builtin);
                 if (probe.dashPattern() == pattern) {
@@ -94,10 +83,6 @@ std::optional<TEmfObject> ReadEmfPen(const TEmfRecord& record, bool extended) {
                 }
             }
         }
-        break;
-    }
-    default:
-        break;
     }
     return pen;
 }

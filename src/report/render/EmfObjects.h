@@ -23,6 +23,11 @@ using TEmfObject = std::variant<std::monostate, QPen, QBrush, TEmfFont>;
 
 QColor EmfColor(std::uint32_t colorRef);
 
+// Qt's hatch patterns in the order of the file's hatch numbers.
+inline constexpr Qt::BrushStyle kEmfHatches[] = {Qt::HorPattern,   Qt::VerPattern,
+                                                 Qt::FDiagPattern, Qt::BDiagPattern,
+                                                 Qt::CrossPattern, Qt::DiagCrossPattern};
+
 // Each gives the object a creation record describes, or nothing when the
 // record is too short to describe one.
 std::optional<TEmfObject> ReadEmfPen(const TEmfRecord& record, bool extended);

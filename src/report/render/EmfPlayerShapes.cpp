@@ -1,6 +1,7 @@
 // Lines, polygons, curves, arcs and paths of the file.
 #include "report/render/EmfPlayback.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
