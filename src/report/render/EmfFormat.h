@@ -162,6 +162,14 @@ constexpr std::uint32_t kRopWhiteness = 0x00FF0062;
 
 // Bounds on what a file may ask of the reader.
 constexpr std::int64_t kMaxPixels = 100'000'000;
+constexpr double kMaxSide = 1'000'000;
+
+// Whether a picture of that many pixels is one the program takes: at most a
+// million pixels a side and kMaxPixels in all.
+constexpr bool AcceptablePictureSize(double width, double height) {
+    return width >= 0 && height >= 0 && width <= kMaxSide && height <= kMaxSide &&
+           width * height <= static_cast<double>(kMaxPixels);
+}
 constexpr int kMaxSavedStates = 1000;
 constexpr int kMaxFontPixels = 5000;
 

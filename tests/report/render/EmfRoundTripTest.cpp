@@ -289,6 +289,7 @@ TEST(EmfRoundTrip, TheFileHasAHeaderTheRecordsAndAnEndRecord) {
 TEST(EmfRoundTrip, SizesBeyondTheLimitAreRefused) {
     EXPECT_THROW(TEmfMetafile(-1, 10), EReportError);
     EXPECT_THROW(TEmfMetafile(20000, 20000), EReportError);
+    EXPECT_THROW(TEmfMetafile(50'000'000, 1), EReportError);
     EXPECT_NO_THROW(TEmfMetafile(0, 0));
     EXPECT_NO_THROW(TEmfMetafile(8400, 11880));
 }
