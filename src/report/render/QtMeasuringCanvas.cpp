@@ -1,10 +1,9 @@
 #include "report/render/QtMeasuringCanvas.h"
 
+#include "report/render/TextLines.h"
 #include "text/qt/QtCodec.h"
 
 #include <QFontMetrics>
-#include <QTextLayout>
-#include <QTextOption>
 
 #include <algorithm>
 
@@ -12,28 +11,6 @@ namespace {
 
 // 96 pixels per inch.
 constexpr int kDotsPerMetre = 3780;
-
-// Lines of one paragraph wrapped at word boundaries; a word wider than the
-// box keeps a line of its own.
-std::int64_t ParagraphLines(const QString& paragraph, const QFont& font, QPaintDevice* device,
-                            qreal width) {
-    if (paragraph.isEmpty()) {
-        return 1;
-    }
-    QTextLayout layout(paragraph, font, device);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WordWrap);
-    option.setUseDesignMetrics(true);
-    layout.setTextOption(option);
-    std::int64_t lines = 0;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        ++lines;
-    }
-    layout.endLayout();
-    return lines;
-}
 
 } // namespace
 
@@ -57,10 +34,8 @@ void TQtMeasuringCanvas::SetFont(const std::string& name, std::int32_t size, TFo
 std::int64_t TQtMeasuringCanvas::MeasureWrappedHeight(std::string_view text, std::int64_t width) {
     // Boxes narrower than a pixel wrap like one pixel; absurd widths stay finite.
     const qreal boxWidth = static_cast<qreal>(std::clamp<std::int64_t>(width, 1, 1'000'000));
-    std::int64_t lines = 0;
-    for (const std::string_view paragraph : SplitParagraphs(text)) {
-        lines += ParagraphLines(ToQString(paragraph), font_, &image_, boxWidth);
-    }
+    const auto lines =
+        static_cast<std::int64_t>(LayTextLines(text, font_, &image_, boxWidth, true).size());
     return lines * QFontMetrics(font_, &image_).height();
 }
 
