@@ -39,24 +39,26 @@ void DrawPencil(QPainter& painter) {
     painter.drawPath(body);
 }
 
-void DrawAdd(QPainter& painter, const QRectF& rect) {
+// The sheet with a mark of two strokes over its lower right corner.
+void DrawMarkedSheet(QPainter& painter, const QRectF& rect, const QPen& pen, QLineF first,
+                     QLineF second) {
     painter.save();
     ToGrid(painter, rect);
     DrawSheet(painter);
-    painter.setPen(QPen(QColor(0, 130, 0), 3.0, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(QPointF(15, 10), QPointF(15, 19));
-    painter.drawLine(QPointF(10.5, 14.5), QPointF(19.5, 14.5));
+    painter.setPen(pen);
+    painter.drawLine(first);
+    painter.drawLine(second);
     painter.restore();
 }
 
+void DrawAdd(QPainter& painter, const QRectF& rect) {
+    DrawMarkedSheet(painter, rect, QPen(QColor(0, 130, 0), 3.0, Qt::SolidLine, Qt::FlatCap),
+                    QLineF(15, 10, 15, 19), QLineF(10.5, 14.5, 19.5, 14.5));
+}
+
 void DrawDelete(QPainter& painter, const QRectF& rect) {
-    painter.save();
-    ToGrid(painter, rect);
-    DrawSheet(painter);
-    painter.setPen(QPen(QColor(200, 0, 0), 3.0, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(11, 10), QPointF(18, 17));
-    painter.drawLine(QPointF(18, 10), QPointF(11, 17));
-    painter.restore();
+    DrawMarkedSheet(painter, rect, QPen(QColor(200, 0, 0), 3.0, Qt::SolidLine, Qt::RoundCap),
+                    QLineF(11, 10, 18, 17), QLineF(18, 10, 11, 17));
 }
 
 // An icon that draws itself at whatever size it is asked for.

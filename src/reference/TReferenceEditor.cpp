@@ -19,7 +19,7 @@ constexpr int kBoxPitch = 34;
 constexpr int kLabelWidth = 120;
 constexpr int kBoxLeft = kMargin + kLabelWidth + 8;
 constexpr int kBoxHeight = 21;
-constexpr int kButtonWidth = 75;
+constexpr int kButtonWidth = 85;
 constexpr int kButtonHeight = 25;
 
 void SaveTable(TStore& store, TStoreTable table) {
