@@ -1,7 +1,7 @@
 #include "reference/TReferenceEditor.h"
 
+#include "reference/DeferredErrors.h"
 #include "reference/TextBoxGuard.h"
-#include "reference/UserAction.h"
 #include "reference/WindowStyle.h"
 #include "text/qt/QtCodec.h"
 
@@ -68,7 +68,7 @@ TReferenceEditor::TReferenceEditor(TStore& store, const TEditorLayout& layout, Q
     setTabOrder(btnOK_, btnCancel_);
 
     connect(btnOK_, &QPushButton::clicked, this,
-            [this] { RunUserAction([this] { BtnOKClick(); }); });
+            [this] { RunDeferringErrors([this] { BtnOKClick(); }); });
     connect(btnCancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -2,9 +2,9 @@
 
 #include "controls/MessageDialog.h"
 #include "controls/VertGrid.h"
+#include "reference/DeferredErrors.h"
 #include "reference/ReferencePictures.h"
 #include "reference/ReferenceRecords.h"
-#include "reference/UserAction.h"
 #include "reference/WindowStyle.h"
 #include "text/Format.h"
 #include "text/qt/QtCodec.h"
@@ -100,11 +100,11 @@ TfmBrowser::TfmBrowser(TStore& store, QWidget* parent) : QDialog(parent), store_
     layout->addWidget(list_);
 
     connect(btnAdd_, &QToolButton::clicked, this,
-            [this] { RunUserAction([this] { BtnAddClick(); }); });
+            [this] { RunDeferringErrors([this] { BtnAddClick(); }); });
     connect(btnEdit_, &QToolButton::clicked, this,
-            [this] { RunUserAction([this] { BtnEditClick(); }); });
+            [this] { RunDeferringErrors([this] { BtnEditClick(); }); });
     connect(btnDelete_, &QToolButton::clicked, this,
-            [this] { RunUserAction([this] { BtnDeleteClick(); }); });
+            [this] { RunDeferringErrors([this] { BtnDeleteClick(); }); });
     list_->installEventFilter(this);
     list_->viewport()->installEventFilter(this);
 }
@@ -112,7 +112,7 @@ TfmBrowser::TfmBrowser(TStore& store, QWidget* parent) : QDialog(parent), store_
 bool TfmBrowser::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-        RunUserAction([this, at] { ListDblClick(at); });
+        RunDeferringErrors([this, at] { ListDblClick(at); });
         return true;
     }
     if (watched == list_ && event->type() == QEvent::KeyPress) {
@@ -120,7 +120,7 @@ bool TfmBrowser::eventFilter(QObject* watched, QEvent* event) {
         switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            RunUserAction([this] { Choose(); });
+            RunDeferringErrors([this] { Choose(); });
             return true;
         case Qt::Key_Escape:
             reject();

@@ -1,11 +1,11 @@
-#include "reference/UserAction.h"
+#include "reference/DeferredErrors.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
 
 #include <exception>
 
-void RunUserAction(const std::function<void()>& action) {
+void RunDeferringErrors(const std::function<void()>& action) {
     try {
         action();
     } catch (...) {
