@@ -238,12 +238,9 @@ TEST_F(FirmEditor, AFailedSaveKeepsTheDialogOpenAndOkAgainSavesTheSameNewFirm) {
             TypeText(Child<QLineEdit>(w, box), "1");
         }
         BlockFile(TStoreTable::Firms);
-        Click(w, "BtnOK");
-        QCoreApplication::processEvents(); // the error reaches the application
-        ASSERT_EQ(EscapedErrors().size(), 1u);
-        EXPECT_EQ(EscapedErrors()[0].rfind("Cannot create file \"Firms.xml\". ", 0), 0u)
-            << EscapedErrors()[0];
-        EscapedErrors().clear();
+        const std::string error = ErrorBoxOf([&] { Click(w, "BtnOK"); });
+        EXPECT_EQ(error.rfind("Cannot create file \"Firms.xml\". ", 0), 0u) << error;
+        EXPECT_EQ(error.back(), '.');
         EXPECT_EQ(QApplication::activeModalWidget(), &w);
         EXPECT_EQ(store_->Firms().RecordCount(), 2u); // changed in memory
 

@@ -2,9 +2,11 @@
 
 #include "text/qt/QtCodec.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
 
@@ -69,9 +71,20 @@ void Paste(QWidget& widget, std::string_view text) {
     QTest::keyClick(&widget, Qt::Key_V, Qt::ControlModifier);
 }
 
-std::vector<std::string>& EscapedErrors() {
-    static std::vector<std::string> errors;
-    return errors;
+std::string ErrorBoxOf(const std::function<void()>& trigger) {
+    trigger();
+    // The error is raised again from the event loop, where its box comes up.
+    std::string text;
+    bool shown = false;
+    WhenModal("MessageBox", [&](QWidget& box) {
+        shown = true;
+        EXPECT_EQ(FromQString(box.windowTitle()), "Препроводительная ведомость");
+        text = FromQString(static_cast<QMessageBox&>(box).text());
+        QTest::mouseClick(&Child<QAbstractButton>(box, "OK"), Qt::LeftButton);
+    });
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(shown) << "no error box";
+    return text;
 }
 
 void WhenModal(const char* objectName, std::function<void(QWidget&)> action) {
@@ -81,7 +94,6 @@ void WhenModal(const char* objectName, std::function<void(QWidget&)> action) {
 }
 
 void TReferenceTest::SetUp() {
-    EscapedErrors().clear();
     watchdog_.setSingleShot(true);
     QObject::connect(&watchdog_, &QTimer::timeout, [] {
         ADD_FAILURE() << "a window was left open";
@@ -95,7 +107,6 @@ void TReferenceTest::SetUp() {
 void TReferenceTest::TearDown() {
     watchdog_.stop();
     CloseModalWindows();
-    EXPECT_TRUE(EscapedErrors().empty()) << EscapedErrors().front();
 }
 
 int TReferenceTest::AddFirm(const std::string& name, const std::string& inn,

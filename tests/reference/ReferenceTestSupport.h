@@ -18,9 +18,9 @@
 
 namespace reference_testing {
 
-// Messages of the program's errors that escaped a user action, as the
-// application's error box would have shown them, oldest first.
-std::vector<std::string>& EscapedErrors();
+// The application's error box that the trigger brings up, answered with its
+// button: its text, or nothing (and a failed test) when no box came.
+std::string ErrorBoxOf(const std::function<void()>& trigger);
 
 // Runs the action once the active modal window is the one with this object
 // name (as a user acts only on the window in front). A window that never
