@@ -132,7 +132,7 @@ bool TfmBrowser::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-bool TfmBrowser::Execute(const TBrowseRequest& request) {
+bool TfmBrowser::Execute(const TBrowserSetup& request) {
     setWindowTitle(ToQString(request.Caption));
     table_ = request.Table;
     slot_ = request.Slot;

@@ -19,7 +19,7 @@ class QToolButton;
 class TBrowserList;
 
 // What a caller sets for one showing of the browser.
-struct TBrowseRequest {
+struct TBrowserSetup {
     std::string Caption;
     TStoreTable Table = TStoreTable::Firms; // Firms or Banks
     // The default-ID slot of the table (TStore::kFirmSlot, kBankSlot); 0 = no default column.
@@ -37,7 +37,7 @@ public:
     // Shows the list modally. True when the user chose a record; SelectedID()
     // is then its ID, and after a cancel the ID the request preselected.
     // Raises the store's error when the table cannot be used.
-    bool Execute(const TBrowseRequest& request);
+    bool Execute(const TBrowserSetup& request);
     int SelectedID() const { return selectedID_; }
 
     // Rebuilds the list from the table.
