@@ -15,7 +15,6 @@
 #include <string>
 #include <vector>
 
-class QToolButton;
 class TBrowserList;
 
 // What a caller sets for one showing of the browser.
@@ -50,6 +49,8 @@ protected:
 
 private:
     void FormShow();
+    // What the list shows of the table now.
+    std::vector<TListedRecord> RecordsToShow();
     // The ID of the selected row; 0 on the empty row.
     int SelectedRowID() const;
     void BtnAddClick();
@@ -68,8 +69,5 @@ private:
     IReferenceEditor* recordEditor_ = nullptr;
     int selectedID_ = 0;
     std::vector<TListedRecord> shown_;
-    QToolButton* btnAdd_;
-    QToolButton* btnEdit_;
-    QToolButton* btnDelete_;
     TBrowserList* list_;
 };
