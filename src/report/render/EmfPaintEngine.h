@@ -74,6 +74,8 @@ private:
     void WritePolygons(emf::TRecordType single16, emf::TRecordType single32,
                        emf::TRecordType many16, emf::TRecordType many32,
                        const std::vector<QPolygon>& polygons);
+    // 16-bit points when small, else 32-bit.
+    void WritePoints(const QPolygon& polygon, bool small);
     void WritePolygonRecord(emf::TRecordType single16, emf::TRecordType single32,
                             const QPolygon& polygon);
     void DrawPolygons(const QList<QPolygonF>& polygons, Qt::FillRule rule, bool closed);

@@ -67,12 +67,7 @@ void TEmfPaintEngine::drawLines(const QLineF* lines, int count) {
     }
 }
 
-void TEmfPaintEngine::WritePolygonRecord(emf::TRecordType single16, emf::TRecordType single32,
-                                         const QPolygon& polygon) {
-    const bool small = EmfFits16(polygon);
-    out_.Begin(small ? single16 : single32);
-    WriteBounds(EmfDeviceBounds(polygon.boundingRect()));
-    out_.U32(static_cast<std::uint32_t>(polygon.size()));
+void TEmfPaintEngine::WritePoints(const QPolygon& polygon, bool small) {
     for (const QPoint& point : polygon) {
         if (small) {
             out_.I16(static_cast<std::int16_t>(point.x()));
@@ -82,6 +77,15 @@ void TEmfPaintEngine::WritePolygonRecord(emf::TRecordType single16, emf::TRecord
             out_.I32(point.y());
         }
     }
+}
+
+void TEmfPaintEngine::WritePolygonRecord(emf::TRecordType single16, emf::TRecordType single32,
+                                         const QPolygon& polygon) {
+    const bool small = EmfFits16(polygon);
+    out_.Begin(small ? single16 : single32);
+    WriteBounds(EmfDeviceBounds(polygon.boundingRect()));
+    out_.U32(static_cast<std::uint32_t>(polygon.size()));
+    WritePoints(polygon, small);
     out_.End();
 }
 
@@ -108,15 +112,7 @@ void TEmfPaintEngine::WritePolygons(emf::TRecordType single16, emf::TRecordType 
         out_.U32(static_cast<std::uint32_t>(polygon.size()));
     }
     for (const QPolygon& polygon : polygons) {
-        for (const QPoint& point : polygon) {
-            if (small) {
-                out_.I16(static_cast<std::int16_t>(point.x()));
-                out_.I16(static_cast<std::int16_t>(point.y()));
-            } else {
-                out_.I32(point.x());
-                out_.I32(point.y());
-            }
-        }
+        WritePoints(polygon, small);
     }
     out_.End();
 }
