@@ -276,7 +276,7 @@ TEST_F(StatementPrint, PdfReadsBackWithEveryValueOnItsLine) {
     EXPECT_EQ(LinesWithAll(text, {"Банк-вноситель", "Банк А", "БИК", "044525225"}), 3);
     EXPECT_EQ(LinesWithAll(text, {"Получатель", "ООО Получатель", "ИНН", "7707083893"}), 3);
     // Beside the symbol table the reader may take the first account to the
-XX
+    // table's row, a few pixels higher, so each number is counted alone.
     EXPECT_EQ(LinesWithAll(text, {"40702810900000000001"}), 3);
     EXPECT_EQ(LinesWithAll(text, {"30101810400000000225"}), 3);
     EXPECT_EQ(LinesWithAll(text, {"Банк-получатель", "Банк Б", "044525000"}), 3);
