@@ -1,0 +1,26 @@
+#include "report/ui/ReportPreview.h"
+
+#include "report/TReport3.h"
+#include "report/ui/TfmReport3TextEditor.h"
+
+#include <QApplication>
+#include <QToolButton>
+
+void ShowReportPreview(IReport3& report, const TActionErrorHandler& onError) {
+    auto& shown = dynamic_cast<TReport3&>(report);
+    QWidget* owner = QApplication::activeWindow();
+    TfmReport3TextEditor editor(owner);
+    TfmReport3Preview preview(shown, editor, onError, owner);
+    const bool canPrint = report.GetCanPrint();
+    preview.SpeedButton3->setEnabled(canPrint);
+    preview.SpeedButton7->setEnabled(canPrint);
+    preview.SpeedButton4->setEnabled(canPrint);
+    preview.SpeedButton2->setEnabled(report.GetCanSave());
+    preview.exec();
+}
+
+void InstallReportPreview(TReportServices& services, TActionErrorHandler onError) {
+    services.Preview = [onError = std::move(onError)](IReport3& report) {
+        ShowReportPreview(report, onError);
+    };
+}
