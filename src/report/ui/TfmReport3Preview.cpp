@@ -64,7 +64,6 @@ TfmReport3Preview::TfmReport3Preview(TReport3& report, TfmReport3TextEditor& edi
     setWindowTitle(ToQString("Предварительный просмотр"));
     CreateToolbar();
     CreateZoomMenu();
-    CreateSaveDialog();
 
     Shape1 = new QFrame(this);
     Shape1->setObjectName("Shape1");
@@ -175,6 +174,11 @@ void TfmReport3Preview::CreateZoomMenu() {
 }
 
 void TfmReport3Preview::CreateSaveDialog() {
+    // Made at the first save: a file dialog takes longer to make than the
+    // whole preview to appear.
+    if (SaveDialog1 != nullptr) {
+        return;
+    }
     SaveDialog1 = new QFileDialog(this, ToQString("Сохранить отчет"), ".", ToQString(kSaveFilter));
     SaveDialog1->setObjectName("SaveDialog1");
     SaveDialog1->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
@@ -416,7 +420,11 @@ void TfmReport3Preview::PrinterSetup() {
 }
 
 void TfmReport3Preview::Save() {
-    if (!SpeedButton2->isEnabled() || SaveDialog1->exec() != QDialog::Accepted) {
+    if (!SpeedButton2->isEnabled()) {
+        return;
+    }
+    CreateSaveDialog();
+    if (SaveDialog1->exec() != QDialog::Accepted) {
         return;
     }
     const QStringList chosen = SaveDialog1->selectedFiles();

@@ -56,7 +56,8 @@ public:
     QScrollBar* ScrollBar1;
     QScrollBar* ScrollBar2;
     QMenu* PopupMenu1;
-    QFileDialog* SaveDialog1;
+    // Made at the first save.
+    QFileDialog* SaveDialog1 = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
