@@ -6,11 +6,11 @@
 #include <QApplication>
 #include <QToolButton>
 
-void ShowReportPreview(IReport3& report, const TActionErrorHandler& onError) {
+void ShowReportPreview(IReport3& report, const TActionRunner& runAction) {
     auto& shown = dynamic_cast<TReport3&>(report);
     QWidget* owner = QApplication::activeWindow();
     TfmReport3TextEditor editor(owner);
-    TfmReport3Preview preview(shown, editor, onError, owner);
+    TfmReport3Preview preview(shown, editor, runAction, owner);
     const bool canPrint = report.GetCanPrint();
     preview.SpeedButton3->setEnabled(canPrint);
     preview.SpeedButton7->setEnabled(canPrint);
@@ -19,8 +19,8 @@ void ShowReportPreview(IReport3& report, const TActionErrorHandler& onError) {
     preview.exec();
 }
 
-void InstallReportPreview(TReportServices& services, TActionErrorHandler onError) {
-    services.Preview = [onError = std::move(onError)](IReport3& report) {
-        ShowReportPreview(report, onError);
+void InstallReportPreview(TReportServices& services, TActionRunner runAction) {
+    services.Preview = [runAction = std::move(runAction)](IReport3& report) {
+        ShowReportPreview(report, runAction);
     };
 }

@@ -57,9 +57,9 @@ QScrollBar* MakeScrollBar(QWidget* parent, const char* name, Qt::Orientation ori
 } // namespace
 
 TfmReport3Preview::TfmReport3Preview(TReport3& report, TfmReport3TextEditor& editor,
-                                     TActionErrorHandler onError, QWidget* parent)
+                                     TActionRunner runAction, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), report_(report), editor_(editor),
-      onError_(std::move(onError)), hand_(MakeHandCursor()) {
+      runAction_(std::move(runAction)), hand_(MakeHandCursor()) {
     setObjectName("TfmReport3Preview");
     setWindowTitle(ToQString("Предварительный просмотр"));
     CreateToolbar();
@@ -254,7 +254,8 @@ void TfmReport3Preview::PaintPages() {
             paintFailed_ = true;
             const std::string message = error.what();
             QMetaObject::invokeMethod(
-                this, [this, message] { ShowError(EAppError(message)); }, Qt::QueuedConnection);
+                this, [this, message] { RunAction([&message] { throw EAppError(message); }); },
+                Qt::QueuedConnection);
         }
     }
     painter.end();
@@ -451,19 +452,14 @@ void TfmReport3Preview::closeEvent(QCloseEvent* event) {
 }
 
 bool TfmReport3Preview::RunAction(const std::function<void()>& action) {
+    if (runAction_) {
+        return runAction_(action);
+    }
     try {
         action();
         return true;
     } catch (const std::exception& error) {
-        ShowError(error);
-        return false;
-    }
-}
-
-void TfmReport3Preview::ShowError(const std::exception& error) {
-    if (onError_) {
-        onError_(error);
-    } else {
         ShowMessageBox(error.what(), "Препроводительная ведомость", kMbOk | kMbIconError);
+        return false;
     }
 }

@@ -10,7 +10,6 @@
 #include <QPoint>
 
 #include <cstdint>
-#include <exception>
 #include <functional>
 
 class QFileDialog;
@@ -22,17 +21,18 @@ class QToolButton;
 class TReport3;
 class TfmReport3TextEditor;
 
-// Shows an error that ended a user action (the program's error box).
-using TActionErrorHandler = std::function<void(const std::exception&)>;
+// Runs a user action of the window and shows any error it raises (the
+// program's error box); whether the action ran to its end.
+using TActionRunner = std::function<bool(const std::function<void()>&)>;
 
 class TfmReport3Preview : public QDialog {
     Q_OBJECT
 
 public:
-    // Shows `report`; page texts are edited in `editor`. Without a handler,
-    // errors are shown in a plain stop box.
-    TfmReport3Preview(TReport3& report, TfmReport3TextEditor& editor,
-                      TActionErrorHandler onError = {}, QWidget* parent = nullptr);
+    // Shows `report`; page texts are edited in `editor`. Without a runner,
+    // errors of the user's actions are shown in a plain stop box.
+    TfmReport3Preview(TReport3& report, TfmReport3TextEditor& editor, TActionRunner runAction = {},
+                      QWidget* parent = nullptr);
 
     // The zoom percentage held in the zoom button's caption.
     std::int32_t Zoom() const;
@@ -86,11 +86,10 @@ private:
     void Save();
     // Runs a user action; an error it raises is shown and false returned.
     bool RunAction(const std::function<void()>& action);
-    void ShowError(const std::exception& error);
 
     TReport3& report_;
     TfmReport3TextEditor& editor_;
-    TActionErrorHandler onError_;
+    TActionRunner runAction_;
     // Pages are painted here first, with fonts at 96 pixels per inch.
     QImage bitmap_;
     QCursor hand_;

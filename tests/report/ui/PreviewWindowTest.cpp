@@ -36,9 +36,16 @@ class PreviewTest : public testing::Test {
 protected:
     void Open(std::shared_ptr<TReport3> report) {
         report_ = std::move(report);
-        preview_ = std::make_unique<TfmReport3Preview>(
-            *report_, editor_,
-            [this](const std::exception& error) { errors_.push_back(error.what()); });
+        preview_ = std::make_unique<TfmReport3Preview>(*report_, editor_,
+                                                       [this](const std::function<void()>& action) {
+                                                           try {
+                                                               action();
+                                                               return true;
+                                                           } catch (const std::exception& error) {
+                                                               errors_.push_back(error.what());
+                                                               return false;
+                                                           }
+                                                       });
         preview_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(preview_.get()));
         QApplication::processEvents();
