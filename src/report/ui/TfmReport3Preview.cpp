@@ -78,6 +78,7 @@ TfmReport3Preview::TfmReport3Preview(TReport3& report, TfmReport3TextEditor& edi
     ScrollBar2 = MakeScrollBar(this, "ScrollBar2", Qt::Vertical);
     ScrollBar2->setMaximum(1000);
     for (QScrollBar* bar : {ScrollBar1, ScrollBar2}) {
+        bar->installEventFilter(this);
         connect(bar, &QScrollBar::valueChanged, pb, qOverload<>(&QWidget::update));
     }
 
@@ -263,6 +264,11 @@ void TfmReport3Preview::PaintPages() {
 }
 
 bool TfmReport3Preview::eventFilter(QObject* watched, QEvent* event) {
+    // The wheel scrolls the pages by its own rule wherever it turns.
+    if (event->type() == QEvent::Wheel) {
+        wheelEvent(static_cast<QWheelEvent*>(event));
+        return true;
+    }
     if (watched != pb) {
         return QDialog::eventFilter(watched, event);
     }
@@ -283,9 +289,6 @@ bool TfmReport3Preview::eventFilter(QObject* watched, QEvent* event) {
         return true;
     case QEvent::MouseButtonDblClick:
         EditTextAt(static_cast<QMouseEvent*>(event)->position().toPoint());
-        return true;
-    case QEvent::Wheel:
-        wheelEvent(static_cast<QWheelEvent*>(event));
         return true;
     default:
         return false;

@@ -168,6 +168,12 @@ TEST_F(PreviewTest, WheelScrollsByItsDelta) {
     EXPECT_EQ(Vertical().value(), 120);
     turn(360);
     EXPECT_EQ(Vertical().value(), 0);
+    // Over a scroll bar the rule is the same, not the bar's own steps.
+    QWheelEvent overBar(QPointF(5, 5), Horizontal().mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120),
+                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&Horizontal(), &overBar);
+    EXPECT_EQ(Vertical().value(), 120);
+    EXPECT_EQ(Horizontal().value(), 0);
 }
 
 TEST_F(PreviewTest, DraggingMovesThePagesWithTheHand) {
