@@ -1,6 +1,7 @@
 #include "report/render/EmfRecorder.h"
 #include "report/render/EmfBitmap.h"
 #include "report/render/EmfFormat.h"
+#include "report/render/EmfObjects.h"
 #include "report/render/EmfWriter.h"
 
 #include <QFontMetricsF>
@@ -342,29 +343,15 @@ void TEmfPaintEngine::SelectPen(const QPen& pen) {
     const double deviceWidth =
         pen.isCosmetic() ? std::max(pen.widthF(), 1.0) : pen.widthF() * widthScale_;
     const auto width = static_cast<std::uint32_t>(std::max(1, Coord(deviceWidth)));
-    std::uint32_t style = emf::kPsGeometric;
-    switch (pen.capStyle()) {
-    case Qt::FlatCap:
-        style |= emf::kPsEndCapFlat;
-        break;
-    case Qt::RoundCap:
-        style |= emf::kPsEndCapRound;
-        break;
-    default:
-        style |= emf::kPsEndCapSquare;
-        break;
-    }
-    switch (pen.joinStyle()) {
-    case Qt::RoundJoin:
-        style |= emf::kPsJoinRound;
-        break;
-    case Qt::BevelJoin:
-        style |= emf::kPsJoinBevel;
-        break;
-    default:
-        style |= emf::kPsJoinMiter;
-        break;
-    }
+    const Qt::PenCapStyle cap = pen.capStyle();
+    const Qt::PenJoinStyle join = pen.joinStyle();
+    std::uint32_t style = emf::kPsGeometric |
+                          (cap == Qt::FlatCap    ? emf::kPsEndCapFlat
+                           : cap == Qt::RoundCap ? emf::kPsEndCapRound
+                                                 : emf::kPsEndCapSquare) |
+                          (join == Qt::RoundJoin   ? emf::kPsJoinRound
+                           : join == Qt::BevelJoin ? emf::kPsJoinBevel
+                                                   : emf::kPsJoinMiter);
     // Dashes are written as the exact pattern, so that every reader draws
     // the dash lengths the painter asked for.
     std::vector<std::uint32_t> entries;
@@ -404,35 +391,12 @@ void TEmfPaintEngine::SelectBrush(const QBrush& brush) {
         SelectStock(brushSlot_, emf::kNullBrush);
         return;
     }
-    std::uint32_t style = emf::kBsHatched;
-    std::uint32_t hatch = 0;
-    switch (brush.style()) {
-    case Qt::HorPattern:
-        hatch = 0;
-        break;
-    case Qt::VerPattern:
-        hatch = 1;
-        break;
-    case Qt::FDiagPattern:
-        hatch = 2;
-        break;
-    case Qt::BDiagPattern:
-        hatch = 3;
-        break;
-    case Qt::CrossPattern:
-        hatch = 4;
-        break;
-    case Qt::DiagCrossPattern:
-        hatch = 5;
-        break;
-    default:
-        style = emf::kBsSolid;
-        break;
-    }
+    const auto* hatch = std::find(std::begin(kEmfHatches), std::end(kEmfHatches), brush.style());
+    const bool hatched = hatch != std::end(kEmfHatches);
     TEmfWriter body;
-    body.U32(style);
+    body.U32(hatched ? emf::kBsHatched : emf::kBsSolid);
     body.U32(ColorRef(color));
-    body.U32(hatch);
+    body.U32(hatched ? static_cast<std::uint32_t>(hatch - std::begin(kEmfHatches)) : 0);
     Select(brushSlot_, emf::kCreateBrushIndirect, body.Data());
 }
 
@@ -578,7 +542,8 @@ void TEmfPaintEngine::WritePolygons(emf::TRecordType single16, emf::TRecordType 
     out_.End();
 }
 
-// Filled outlines go out as polygons; open figures are stroked separately so
+// Closed figures go out as polygons, outlined and filled by the file's own
+// rules; open ones are filled without a pen and stroked as polylines, so
 // that no reader closes them.
 void TEmfPaintEngine::DrawPolygons(const QList<QPolygonF>& polygons, Qt::FillRule rule,
                                    bool closed) {
@@ -588,28 +553,19 @@ void TEmfPaintEngine::DrawPolygons(const QList<QPolygonF>& polygons, Qt::FillRul
             mapped.push_back(MapPolygon(polygon));
         }
     }
-    if (mapped.empty()) {
-        return;
-    }
     const bool fill = brush_.style() != Qt::NoBrush;
     const bool stroke = pen_.style() != Qt::NoPen;
-    if (fill && (closed || !stroke)) {
+    if (mapped.empty() || (!fill && !stroke)) {
+        return;
+    }
+    if (fill || closed) {
         SelectPen(closed ? pen_ : QPen(Qt::NoPen));
         SelectBrush(brush_);
         SetFillMode(rule);
         WritePolygons(emf::kPolygon16, emf::kPolygon, emf::kPolyPolygon16, emf::kPolyPolygon,
                       mapped);
-        if (closed) {
-            return;
-        }
-    } else if (fill) {
-        SelectPen(QPen(Qt::NoPen));
-        SelectBrush(brush_);
-        SetFillMode(rule);
-        WritePolygons(emf::kPolygon16, emf::kPolygon, emf::kPolyPolygon16, emf::kPolyPolygon,
-                      mapped);
     }
-    if (stroke) {
+    if (stroke && !closed) {
         SelectPen(pen_);
         WritePolygons(emf::kPolyline16, emf::kPolyline, emf::kPolyPolyline16, emf::kPolyPolyline,
                       mapped);
