@@ -8,9 +8,10 @@
 
 void ShowReportPreview(IReport3& report, const TActionRunner& runAction) {
     auto& shown = dynamic_cast<TReport3&>(report);
-    QWidget* owner = QApplication::activeWindow();
-    TfmReport3TextEditor editor(owner);
-    TfmReport3Preview preview(shown, editor, runAction, owner);
+    // Without an owner the editor stands over whatever window is active when
+    // it opens: the preview, which covers the screen.
+    TfmReport3TextEditor editor;
+    TfmReport3Preview preview(shown, editor, runAction, QApplication::activeWindow());
     const bool canPrint = report.GetCanPrint();
     preview.SpeedButton3->setEnabled(canPrint);
     preview.SpeedButton7->setEnabled(canPrint);
