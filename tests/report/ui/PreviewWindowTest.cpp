@@ -247,6 +247,8 @@ TEST_F(PreviewTest, DoubleClickEditsTheFirstOverlappingText) {
     EXPECT_EQ(first->GetText(), "new");
     EXPECT_EQ(second->GetText(), "second");
     EXPECT_TRUE(Preview().Modified());
+    // The editor's Enter went no further: the preview did not print and close.
+    EXPECT_TRUE(Preview().isVisible());
 }
 
 TEST_F(PreviewTest, EditsLeftAloneChangeNothing) {
