@@ -10,6 +10,7 @@
 #include "text/qt/QtCodec.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -403,6 +404,20 @@ TEST_F(PreviewSaveTest, NameDecidesTheForm) {
     ASSERT_TRUE(SaveAs("pages"));
     EXPECT_EQ(ReadFile(dir_ / "pages.rp3").substr(0, 5), "<page");
     EXPECT_TRUE(errors_.empty());
+}
+
+TEST_F(PreviewSaveTest, NameWithoutExtensionTakesTheChosenForms) {
+    OpenPages(1);
+    ModalAnswer answer([this](QWidget& dialog) {
+        static_cast<QFileDialog&>(dialog).setDirectory(QString::fromStdString(dir_.path()));
+        // "Excel", the second form.
+        QTest::keyClick(dialog.findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
+        QTest::keyClicks(dialog.findChild<QLineEdit*>("fileNameEdit"), "book");
+        ClickButton(ToQString("Сохранить"))(dialog);
+    });
+    Key(Qt::Key_F2);
+    ASSERT_TRUE(answer.Answered());
+    EXPECT_NE(ReadFile(dir_ / "book.xml").find("<Workbook"), std::string::npos);
 }
 
 TEST_F(PreviewSaveTest, DisabledSaveOpensNothing) {
