@@ -25,6 +25,8 @@ public:
 private:
     void Poll();
 
+    // Owns the pending polls, so none outlives the object.
+    QObject context_;
     std::function<void(QWidget&)> action_;
     bool answered_ = false;
     bool stopped_ = false;
