@@ -30,6 +30,8 @@ public:
 
     // Whether the page image must be redrawn before use.
     bool IsStale() const { return stale_; }
+    // The drawing layer calls this once the page image shows the contents.
+    void MarkRendered() { stale_ = false; }
 
 private:
     std::int32_t number_;

@@ -4,6 +4,7 @@
 #include "report/TReport3.h"
 #include "report/export/ReportExport.h"
 #include "report3/Report3Output.h"
+#include "report3/StatementSource.h"
 #include "text/Cp1251.h"
 #include "text/Paths.h"
 
@@ -23,8 +24,17 @@ bool FileExists(const std::string& fileName) {
 
 } // namespace
 
-int RunReport3(const TReport3Options& options, const TMeasuringCanvasFactory& canvasFactory,
+int RunReport3(const TReport3Options& given, const TMeasuringCanvasFactory& canvasFactory,
                std::ostream& errors) {
+    TReport3Options options = given;
+    if (options.StatementID > 0) {
+        try {
+            BindStatement(options, ProgramDirectory());
+        } catch (const std::exception& error) {
+            WriteLine(errors, error.what());
+            return kExitFailure;
+        }
+    }
     const TOutputKind kind = OutputKindFor(options.Output);
     if (kind == TOutputKind::PageImages) {
         WriteLine(errors, "Этот вид выхода пока недоступен: " + options.Output);
