@@ -339,3 +339,22 @@ TEST_F(MainWindowTest, LongNameStaysInsideItsCell) {
     }
     EXPECT_EQ(0, ink);
 }
+
+TEST_F(MainWindowTest, EarnSourcesSurviveATableThatFailedToLoad) {
+    // Earn sources saved by an earlier run.
+    {
+        TStore store(dirs_.Work.path(), dirs_.Program.path());
+        store.Open();
+        store.EarnSources().AddSection("Источники");
+        store.SaveEarnSources();
+    }
+    const std::string sources = ReadFile(dirs_.Program / "Data.txt");
+    ASSERT_NE(sources.find("Источники"), std::string::npos);
+    WriteFile(dirs_.Work / "Documents.xml", "not a table");
+    Open();
+    EXPECT_EQ(1u, window_->StartupErrors().size());
+    EXPECT_EQ(1, window_->Store().EarnSources().SectionCount());
+    window_.reset();
+    EXPECT_EQ(sources, ReadFile(dirs_.Program / "Data.txt"));
+    EXPECT_EQ("not a table", ReadFile(dirs_.Work / "Documents.xml"));
+}
