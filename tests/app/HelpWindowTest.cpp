@@ -79,6 +79,10 @@ TEST(ProgramWindowsTest, HelpIsReachedFromTheMainWindowAndShutDownWritesDataTxt)
         QApplication::processEvents();
         EXPECT_TRUE(windows.Main().isVisible());
         EXPECT_FALSE(windows.Help().isVisible());
+        EXPECT_FALSE(windows.ReferenceBooks().Browser().isVisible());
+        EXPECT_EQ(QString("TfmBrowser"), windows.ReferenceBooks().Browser().objectName());
+        EXPECT_EQ(QString("TfmFirmEditor"), windows.ReferenceBooks().FirmEditor().objectName());
+        EXPECT_EQ(QString("TfmBankEditor"), windows.ReferenceBooks().BankEditor().objectName());
         EXPECT_FALSE(std::filesystem::exists(program / "Data.txt"));
     }
     EXPECT_TRUE(std::filesystem::exists(program / "Data.txt"));
