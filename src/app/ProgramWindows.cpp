@@ -5,6 +5,7 @@
 TProgramWindows::TProgramWindows(const std::filesystem::path& workingDirectory,
                                  const std::filesystem::path& programDirectory)
     : fmMain_(std::make_unique<TfmMain>(workingDirectory, programDirectory)),
+      referenceBooks_(std::make_unique<TReferenceBooks>(fmMain_->Store())),
       fmHelp_(std::make_unique<TfmHelp>()) {
     fmMain_->SetHelpWindow(fmHelp_.get());
 }

@@ -1,9 +1,11 @@
 #pragma once
-// The program's windows, created once in their fixed order and living for the
-// whole run. The main window goes first at shut-down (it writes "Data.txt"),
-// then the others.
+// The program's windows, created once in their fixed order (the main window,
+// the reference browser, the bank and firm editors, the help) and living for
+// the whole run. The main window goes first at shut-down (it writes
+// "Data.txt"), then the others.
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
+#include "reference/ReferenceBooks.h"
 
 #include <filesystem>
 #include <memory>
@@ -17,6 +19,7 @@ public:
     TProgramWindows& operator=(const TProgramWindows&) = delete;
 
     TfmMain& Main() { return *fmMain_; }
+    TReferenceBooks& ReferenceBooks() { return *referenceBooks_; }
     TfmHelp& Help() { return *fmHelp_; }
 
     // Shows the main window, then each start-up error in the error box.
@@ -24,5 +27,6 @@ public:
 
 private:
     std::unique_ptr<TfmMain> fmMain_;
+    std::unique_ptr<TReferenceBooks> referenceBooks_;
     std::unique_ptr<TfmHelp> fmHelp_;
 };
