@@ -6,7 +6,7 @@
 #include "app/store/DocumentList.h"
 #include "app/store/Schemas.h"
 #include "controls/VertGrid.h"
-#include "report/export/ReportExport.h"
+#include "report/render/QtReportServices.h"
 #include "text/DateTime.h"
 #include "text/Format.h"
 #include "text/FormatSettings.h"
@@ -147,7 +147,7 @@ void BM_StartUpToShownWindow(benchmark::State& state) {
     Data();
     for (auto _ : state) {
         InitFormatSettings();
-        RegisterReportExporters();
+        const TReportServices services = MakeQtReportServices();
         auto windows = std::make_unique<TProgramWindows>(Data().root, Data().root / "program");
         windows->Show();
         while (!windows->Main().windowHandle() || !windows->Main().windowHandle()->isExposed()) {
