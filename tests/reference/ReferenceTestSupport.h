@@ -1,0 +1,63 @@
+#pragma once
+// A store of firms and banks in a temporary working directory, and the means
+// to drive modal windows from a test: actions that run once a given window
+// has become the active modal one, and the errors that escaped user actions.
+#include "app/store/Store.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace reference_testing {
+
+// Messages of the program's errors that escaped a user action, as the
+// application's error box would have shown them, oldest first.
+std::vector<std::string>& EscapedErrors();
+
+// Runs the action once the active modal window is the one with this object
+// name (as a user acts only on the window in front). A window that never
+// comes fails the test and every modal window is closed, so nothing hangs.
+void WhenModal(const char* objectName, std::function<void(QWidget&)> action);
+
+// The child of the window with this object name; fails the test when missing.
+template <class T> T& Child(QWidget& window, const char* name) {
+    T* child = window.findChild<T*>(name);
+    if (child == nullptr) {
+        ADD_FAILURE() << "no " << name << " in " << window.objectName().toStdString();
+        throw std::runtime_error("missing control");
+    }
+    return *child;
+}
+
+class TReferenceTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Appends a firm or a bank, saves its table and returns its ID.
+    int AddFirm(const std::string& name, const std::string& inn = "1",
+                const std::string& creditAccount = "2", const std::string& account = "3");
+    int AddBank(const std::string& name, const std::string& bik = "4",
+                const std::string& debitAccount = "5");
+    // Marks a record deleted and saves its table.
+    void MarkRecordDeleted(TStoreTable table, int id);
+
+    // The bytes of a table file in the working directory.
+    std::string FileBytes(TStoreTable table) const;
+    // Puts a directory where the table's file is, so that its next save fails
+    // (even for root), or takes it away again.
+    void BlockFile(TStoreTable table) const;
+    void UnblockFile(TStoreTable table) const;
+
+    testing_support::TempDir work_;
+    testing_support::TempDir program_;
+    std::unique_ptr<TStore> store_;
+};
+
+} // namespace reference_testing
