@@ -36,12 +36,33 @@ std::pair<std::string, std::string> ParseDefinition(const std::string& text) {
     return {text.substr(0, equals), text.substr(equals + 1)};
 }
 
+// A statement's ID: a whole number above 0.
+std::int64_t ParseStatementID(const std::string& text) {
+    const bool digits = !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+    const std::int64_t id = digits ? TextToIntDef(text, 0) : 0;
+    if (id <= 0) {
+        throw EUsageError("Номер ведомости должен быть целым числом больше 0: " + text);
+    }
+    return id;
+}
+
+// A statement is printed exactly as the program prints it: nothing of the
+// template's options may be given with it.
+void CheckStatementOptions(const TReport3Options& options, bool pages, bool files) {
+    if (pages || files || !options.Variables.empty() || options.Margins || options.PageNumbers ||
+        options.ReportCode) {
+        throw EUsageError("С --statement указывается только --tables и -o");
+    }
+}
+
 } // namespace
 
 TReport3Options ParseReport3Arguments(const std::vector<std::string>& utf8Arguments) {
     TReport3Options options;
     std::vector<std::string> files;
     bool pages = false;
+    bool statement = false;
+    bool tables = false;
     for (std::size_t i = 0; i < utf8Arguments.size(); ++i) {
         const std::string argument = Utf8ToCp1251(utf8Arguments[i]);
         // The value of an option that takes one.
@@ -64,6 +85,12 @@ TReport3Options ParseReport3Arguments(const std::vector<std::string>& utf8Argume
         } else if (argument == "--pages") {
             pages = true;
             options.PagesFile = value();
+        } else if (argument == "--statement") {
+            statement = true;
+            options.StatementID = ParseStatementID(value());
+        } else if (argument == "--tables") {
+            tables = true;
+            options.TablesDirectory = value();
         } else if (argument == "-o") {
             options.Output = value();
         } else if (argument.starts_with("-") && argument.size() > 1) {
@@ -74,6 +101,13 @@ TReport3Options ParseReport3Arguments(const std::vector<std::string>& utf8Argume
     }
     if (options.Output.empty()) {
         throw EUsageError("Не указан выходной файл (-o)");
+    }
+    if (statement) {
+        CheckStatementOptions(options, pages, !files.empty());
+        return options;
+    }
+    if (tables) {
+        throw EUsageError("--tables указывается только с --statement");
     }
     if (pages && !files.empty()) {
         throw EUsageError("С --pages шаблон не указывается");
@@ -92,7 +126,9 @@ std::string Report3Usage() {
            "  report3 [-D ИМЯ=ЗНАЧЕНИЕ]... [--margins Л,В,П,Н] [--page-numbers]\n"
            "          [--report-code ТЕКСТ] ШАБЛОН -o ВЫХОД\n"
            "  report3 --pages ФАЙЛ_СТРАНИЦ -o ВЫХОД\n"
-           "Строит отчет по шаблону (или читает страницы из текста страниц) и\n"
+           "  report3 --statement ID [--tables ПАПКА] -o ВЫХОД\n"
+           "Строит отчет по шаблону (или читает страницы из текста страниц, или\n"
+           "печатает ведомость ID по таблицам и шаблону \"Ведомость.rt3\" из ПАПКИ) и\n"
            "сохраняет его по расширению выхода: .xml книга Excel, .zip изображения\n"
            "страниц, .csv значения через точку с запятой, .pdf документ PDF,\n"
            ".png рисунок каждой страницы (ВЫХОД-001.png, ...), иначе текст страниц.\n"

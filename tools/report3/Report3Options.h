@@ -3,6 +3,7 @@
 //     report3 [-D NAME=VALUE]... [--margins L,T,R,B] [--page-numbers]
 //             [--report-code TEXT] TEMPLATE -o OUTPUT
 //     report3 --pages PAGEFILE -o OUTPUT
+//     report3 --statement ID [--tables DIR] -o OUTPUT
 // Arguments arrive in UTF-8; the options hold them in Windows-1251.
 #include "report/ReportUnits.h"
 
@@ -19,9 +20,12 @@ struct TReport3Options {
     std::optional<TIntRect> Margins;
     bool PageNumbers = false;
     std::optional<std::string> ReportCode;
-    // Exactly one of the two is set.
+    // Exactly one of the three is set.
     std::string TemplateFile;
     std::string PagesFile;
+    std::int64_t StatementID = 0;
+    // The tables and the template of a statement; empty: the current directory.
+    std::string TablesDirectory;
     std::string Output;
 };
 

@@ -5,6 +5,7 @@
 #include "report/render/PagePng.h"
 #include "report/render/ReportPdf.h"
 #include "report3/Report3Output.h"
+#include "report3/StatementSource.h"
 #include "text/Cp1251.h"
 #include "text/Paths.h"
 
@@ -24,8 +25,17 @@ bool FileExists(const std::string& fileName) {
 
 } // namespace
 
-int RunReport3(const TReport3Options& options, const TReportServices& services,
+int RunReport3(const TReport3Options& given, const TReportServices& services,
                std::ostream& errors) {
+    TReport3Options options = given;
+    if (options.StatementID > 0) {
+        try {
+            BindStatement(options, ProgramDirectory());
+        } catch (const std::exception& error) {
+            WriteLine(errors, error.what());
+            return kExitFailure;
+        }
+    }
     const TOutputKind kind = OutputKindFor(options.Output);
     // The engine ignores a missing file; a command asked for it, so say so.
     const std::string& input = options.PagesFile.empty() ? options.TemplateFile : options.PagesFile;

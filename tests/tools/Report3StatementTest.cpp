@@ -1,0 +1,256 @@
+// report3 --statement: a stored statement printed on the supplied form, as
+// the main window prints it, and what it refuses.
+#include "app/store/Store.h"
+#include "report/FixedMetricCanvas.h"
+#include "report/TReport3.h"
+#include "report3/Report3Run.h"
+#include "statement/DocumentEditorState.h"
+#include "support/TestSupport.h"
+#include "text/Cp1251.h"
+#include "text/FormatSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <sstream>
+#include <utility>
+
+using testing_support::ReadFile;
+using testing_support::TempDir;
+
+namespace {
+
+struct TRun {
+    int Status = 0;
+    std::string Errors; // Windows-1251
+};
+
+TRun RunStatement(const std::vector<std::string>& arguments) {
+    std::ostringstream errors;
+    const int status = Report3Main(arguments, FixedMetricCanvasFactory(), errors);
+    InitFormatSettings();
+    return {status, Utf8ToCp1251(errors.str())};
+}
+
+// A record with the given field values; its ID.
+std::int64_t AddRecord(TTable& table,
+                       std::initializer_list<std::pair<const char*, const char*>> fields) {
+    table.Append();
+    table.FieldByName("Deleted").SetInteger(0);
+    for (const auto& [name, value] : fields) {
+        table.FieldByName(name).SetString(value);
+    }
+    table.Post();
+    return table.FieldByName("ID").AsInteger();
+}
+
+const std::filesystem::path kTemplate(u8"Ведомость.rt3");
+
+// Tables holding one statement: one 5000-rouble note, three 100-rouble
+// notes and two 50-kopeck coins on "Торговая выручка", 1 March 2017.
+class StatementPrint : public ::testing::Test {
+protected:
+    void SetUp() override {
+        {
+            TStore store(dir_.path(), dir_.path());
+            ASSERT_TRUE(store.Open().empty());
+            const std::int64_t payer = AddRecord(store.Firms(), {{"Name", "ООО Вноситель"}});
+            const std::int64_t receiver =
+                AddRecord(store.Firms(), {{"Name", "ООО Получатель"},
+                                          {"INN", "7707083893"},
+                                          {"Account", "40702810900000000001"},
+                                          {"CreditAccount", "30101810400000000225"}});
+            const std::int64_t fromBank =
+                AddRecord(store.Banks(), {{"Name", "Банк А"},
+                                          {"BIK", "044525225"},
+                                          {"DebitAccount", "20202810000000000001"}});
+            const std::int64_t toBank =
+                AddRecord(store.Banks(), {{"Name", "Банк Б"}, {"BIK", "044525000"}});
+            store.SaveFirms();
+            store.SaveBanks();
+
+            TDocumentEditorState editor(store);
+            editor.Load(42795.5);
+            editor.SetBagNumber("12");
+            editor.SetCount(1, "1");
+            editor.SetCount(6, "3");
+            editor.SetCount(12, "2");
+            editor.SetField39("Поле для банка");
+            editor.Select(TEditorList::FromFirm, payer);
+            editor.Select(TEditorList::ToFirm, receiver);
+            editor.Select(TEditorList::FromBank, fromBank);
+            editor.Select(TEditorList::ToBank, toBank);
+            ASSERT_TRUE(editor.Check().Passed);
+            ASSERT_TRUE(editor.Save());
+            id_ = std::to_string(editor.DocumentID());
+        }
+        InitFormatSettings();
+        std::filesystem::copy_file(testing_support::SourceDir() / "data" / kTemplate,
+                                   dir_.path() / kTemplate);
+    }
+
+    std::vector<std::string> Arguments(const std::string& output) const {
+        return {"--statement",        id_,  "--tables",
+                dir_.path().string(), "-o", (dir_ / output).string()};
+    }
+
+    TempDir dir_;
+    std::string id_;
+};
+
+struct TPlaced {
+    std::string Text;
+    std::int64_t X, Y, W, H; // 1/10000 mm
+};
+
+std::vector<TPlaced> TextsOfOnlyPage(const std::filesystem::path& pages) {
+    const auto report = TReport3::Create();
+    report->LoadPagesFromFile(pages.string());
+    EXPECT_EQ(report->PageCount(), 1);
+    std::vector<TPlaced> texts;
+    const auto page = report->GetPage(1);
+    for (std::int32_t i = 1; i <= page->TextCount(); ++i) {
+        const auto text = page->GetText(i);
+        texts.push_back({text->GetText(), text->GetX(), text->GetY(), text->GetW(), text->GetH()});
+    }
+    return texts;
+}
+
+// The texts standing right beside (or right under) every text `label`.
+std::vector<std::string> Beside(const std::vector<TPlaced>& texts, const std::string& label,
+                                bool under = false) {
+    std::vector<std::string> found;
+    for (const TPlaced& anchor : texts) {
+        if (anchor.Text != label) {
+            continue;
+        }
+        for (const TPlaced& other : texts) {
+            const bool right = other.X == anchor.X + anchor.W && other.Y == anchor.Y;
+            const bool below = other.X == anchor.X && other.Y == anchor.Y + anchor.H;
+            if (under ? below : right) {
+                found.push_back(other.Text);
+            }
+        }
+    }
+    return found;
+}
+
+std::vector<std::string> Thrice(const std::string& text) {
+    return {text, text, text};
+}
+
+} // namespace
+
+TEST_F(StatementPrint, EveryValueStandsBesideItsLabelInAllThreeParts) {
+    const TRun run = RunStatement(Arguments("out.rp3"));
+    ASSERT_EQ(run.Status, kExitSuccess) << run.Errors;
+    const std::vector<TPlaced> texts = TextsOfOnlyPage(dir_ / "out.rp3");
+
+    EXPECT_EQ(Beside(texts, "Дата"), Thrice("«01» марта 2017 г."));
+    EXPECT_EQ(Beside(texts, "От кого"), Thrice("ООО Вноситель"));
+    EXPECT_EQ(Beside(texts, "Банк-вноситель"), Thrice("Банк А"));
+    EXPECT_EQ(Beside(texts, "Счет № (дебет)"), Thrice("20202810000000000001"));
+    EXPECT_EQ(Beside(texts, "Получатель"), Thrice("ООО Получатель"));
+    EXPECT_EQ(Beside(texts, "ИНН"), Thrice("7707083893"));
+    EXPECT_EQ(Beside(texts, "№ расчетн. счета"), Thrice("40702810900000000001"));
+    EXPECT_EQ(Beside(texts, "№ счета (кредит)"), Thrice("30101810400000000225"));
+    EXPECT_EQ(Beside(texts, "Банк-получатель"), Thrice("Банк Б"));
+    const std::vector<std::string> biks{"044525225", "044525000", "044525225",
+                                        "044525000", "044525225", "044525000"};
+    EXPECT_EQ(Beside(texts, "БИК"), biks);
+    EXPECT_EQ(Beside(texts, "Источник поступления"), Thrice("Торговая выручка"));
+    EXPECT_EQ(Beside(texts, "Сумма прописью", true),
+              Thrice("Пять тысяч триста один рубль 00 копеек"));
+    EXPECT_EQ(Beside(texts, "Сумма цифрами", true), Thrice("5301,00"));
+    // The symbol table: the used source in its first row, the others empty.
+    EXPECT_EQ(Beside(texts, "Символ", true), Thrice("02"));
+    EXPECT_EQ(Beside(texts, "Сумма", true), Thrice("5 301,00"));
+    EXPECT_EQ(Beside(texts, "02", true), Thrice(""));
+
+    // The inventory: counts and sums beside their denominations, the
+    // denominations without cash left empty.
+    EXPECT_EQ(Beside(texts, "5000 руб."), std::vector<std::string>{"1"});
+    EXPECT_EQ(Beside(texts, "1"), std::vector<std::string>{"5000,00"});
+    EXPECT_EQ(Beside(texts, "100 руб."), std::vector<std::string>{"3"});
+    EXPECT_EQ(Beside(texts, "3"), std::vector<std::string>{"300,00"});
+    EXPECT_EQ(Beside(texts, "50 коп."), std::vector<std::string>{"2"});
+    EXPECT_EQ(Beside(texts, "2"), std::vector<std::string>{"1,00"});
+    EXPECT_EQ(Beside(texts, "2000 руб."), std::vector<std::string>{""});
+    EXPECT_EQ(Beside(texts, "Итого"), std::vector<std::string>{"5301,00"});
+    EXPECT_EQ(Beside(texts, "Поле № 39", true), std::vector<std::string>{"Поле для банка"});
+
+    std::vector<std::string> captions;
+    for (const TPlaced& text : texts) {
+        if (text.Text.find("К СУМКЕ") != std::string::npos) {
+            captions.push_back(text.Text);
+        }
+    }
+    const std::vector<std::string> expected{"ПРЕПРОВОДИТЕЛЬНАЯ ВЕДОМОСТЬ К СУМКЕ № 12",
+                                            "НАКЛАДНАЯ К СУМКЕ № 12", "КВИТАНЦИЯ К СУМКЕ № 12"};
+    EXPECT_EQ(captions, expected);
+}
+
+TEST_F(StatementPrint, TheWholeFormFitsOnOnePageInsideTheMargins) {
+    const TRun run = RunStatement(Arguments("out.rp3"));
+    ASSERT_EQ(run.Status, kExitSuccess) << run.Errors;
+    int cuts = 0;
+    for (const TPlaced& text : TextsOfOnlyPage(dir_ / "out.rp3")) {
+        EXPECT_GE(text.X, 80000) << text.Text;
+        EXPECT_GE(text.Y, 80000) << text.Text;
+        EXPECT_LE(text.X + text.W, 2020000) << text.Text;
+        EXPECT_LE(text.Y + text.H, 2890000) << text.Text;
+    }
+    const std::string pages = ReadFile(dir_ / "out.rp3");
+    for (std::size_t at = pages.find("frame=\"0a0a0a1c\""); at != std::string::npos;
+         at = pages.find("frame=\"0a0a0a1c\"", at + 1)) {
+        ++cuts;
+    }
+    EXPECT_EQ(cuts, 2); // dashed cut lines between the three parts
+}
+
+TEST_F(StatementPrint, EveryOutputFormOfTheCommandWorks) {
+    for (const char* output : {"out.xml", "out.csv"}) {
+        const TRun run = RunStatement(Arguments(output));
+        EXPECT_EQ(run.Status, kExitSuccess) << output << run.Errors;
+        EXPECT_NE(ReadFile(dir_ / output).find("5301,00"), std::string::npos) << output;
+    }
+}
+
+TEST_F(StatementPrint, MissingStatementTemplateOrTablesFailWithAMessage) {
+    std::vector<std::string> arguments = Arguments("out.rp3");
+    arguments[1] = "999";
+    TRun run = RunStatement(arguments);
+    EXPECT_EQ(run.Status, kExitFailure);
+    EXPECT_EQ(run.Errors, "Ведомость с ID 999 не найдена\n");
+
+    std::filesystem::remove(dir_.path() / kTemplate);
+    run = RunStatement(Arguments("out.rp3"));
+    EXPECT_EQ(run.Status, kExitFailure);
+    EXPECT_NE(run.Errors.find("Не найден шаблон ведомости \"Ведомость.rt3\""), std::string::npos)
+        << run.Errors;
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "out.rp3"));
+
+    // A folder without tables is left as it was.
+    const TempDir empty;
+    run = RunStatement(
+        {"--statement", "1", "--tables", empty.path().string(), "-o", (dir_ / "out.rp3").string()});
+    EXPECT_EQ(run.Status, kExitFailure);
+    EXPECT_NE(run.Errors.find("Documents.xml"), std::string::npos) << run.Errors;
+    EXPECT_TRUE(std::filesystem::is_empty(empty.path()));
+}
+
+TEST(Report3StatementOptions, TakeOnlyTheTablesFolderAndTheOutput) {
+    const std::vector<std::vector<std::string>> bad{
+        {"--statement", "0", "-o", "x"},
+        {"--statement", "abc", "-o", "x"},
+        {"--statement", "1", "t.rt3", "-o", "x"},
+        {"--statement", "1", "-D", "A=1", "-o", "x"},
+        {"--statement", "1", "--margins", "1,1,1,1", "-o", "x"},
+        {"--statement", "1", "--pages", "p.rp3", "-o", "x"},
+        {"--tables", ".", "t.rt3", "-o", "x"},
+        {"--statement", "1"},
+    };
+    for (const auto& arguments : bad) {
+        EXPECT_EQ(RunStatement(arguments).Status, kExitUsage) << arguments[1];
+    }
+}

@@ -1,0 +1,13 @@
+#pragma once
+// report3 --statement: a stored statement printed without the windows, bound
+// exactly as the main window's print of a listed statement binds it.
+#include "report3/Report3Options.h"
+
+#include <filesystem>
+
+// Fills `options` (variables, margins, report code, template file) for the
+// statement `options.StatementID` of the tables in `options.TablesDirectory`,
+// with the earn sources of "Data.txt" in `programDirectory`. Raises EAppError
+// with a message naming what is missing: the statements file, the statement,
+// the template.
+void BindStatement(TReport3Options& options, const std::filesystem::path& programDirectory);
