@@ -73,6 +73,7 @@ TfmDocumentEditor::TfmDocumentEditor(TStore& store, TReportServices reportServic
                              static_cast<QWidget*>(lists_[3])}) {
         FilterTypedChars(*control, nullptr, [this] { focusNextChild(); });
     }
+    LeaveOnTab(*calendar_, *calendar_);
 
     FilterTypedChars(*cash_, CountKey, [this] { CashEnter(); });
     OnGridEditorOpened(*cash_, [this](TMyInplaceEditList& editor) {

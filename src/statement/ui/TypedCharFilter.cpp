@@ -79,6 +79,38 @@ private:
     std::function<void()> onEnter_;
 };
 
+// The control Tab leads to from the grid: the next (or previous) one in the
+// window's tab order that is not the grid or one of its editors.
+QWidget* NeighbourOf(QWidget& grid, bool forward) {
+    QWidget* w = &grid;
+    do {
+        w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
+    } while (w != &grid && (grid.isAncestorOf(w) || !(w->focusPolicy() & Qt::TabFocus) ||
+                            !w->isVisible() || !w->isEnabled()));
+    return w;
+}
+
+class TTabOut : public QObject {
+public:
+    TTabOut(QObject& owner, QWidget& grid) : QObject(&owner), grid_(grid) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const int key = static_cast<const QKeyEvent&>(*event).key();
+        if (key != Qt::Key_Tab && key != Qt::Key_Backtab) {
+            return false;
+        }
+        NeighbourOf(grid_, key == Qt::Key_Tab)->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+
+private:
+    QWidget& grid_;
+};
+
 class TEditorWatch : public QObject {
 public:
     TEditorWatch(QObject& owner, std::function<void(TMyInplaceEditList&)> opened)
@@ -91,6 +123,7 @@ protected:
         if (event->type() == QEvent::ChildPolished) {
             if (auto* editor =
                     qobject_cast<TMyInplaceEditList*>(static_cast<QChildEvent*>(event)->child())) {
+                LeaveOnTab(*editor, *static_cast<QWidget*>(parent()));
                 opened_(*editor);
             }
         }
@@ -120,6 +153,12 @@ void GuardLineEdit(QLineEdit& edit, TCharRule rule, std::function<void()> onEnte
     });
 }
 
+void LeaveOnTab(QWidget& watched, QWidget& control) {
+    watched.installEventFilter(new TTabOut(watched, control));
+}
+
 void OnGridEditorOpened(TVertGrid& grid, std::function<void(TMyInplaceEditList&)> opened) {
+    grid.setTabKeyNavigation(false);
+    LeaveOnTab(grid, grid);
     grid.viewport()->installEventFilter(new TEditorWatch(grid, std::move(opened)));
 }

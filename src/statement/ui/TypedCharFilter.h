@@ -22,6 +22,11 @@ void FilterTypedChars(QWidget& widget, TCharRule rule, std::function<void()> onE
 // characters the printed form's markup cannot take never reach the statement.
 void GuardLineEdit(QLineEdit& edit, TCharRule rule, std::function<void()> onEnter);
 
+// Tab and Backtab typed into `watched` move the focus to the control after
+// (before) `control` and its parts in the tab order, instead of moving
+// inside it (to a grid's next cell, a date's next section).
+void LeaveOnTab(QWidget& watched, QWidget& control);
+
 // Runs `opened` for every in-place editor the grid opens, before it takes
-// its first key.
+// its first key. Tab leaves the grid, from its editors too.
 void OnGridEditorOpened(TVertGrid& grid, std::function<void(TMyInplaceEditList&)> opened);
