@@ -98,8 +98,8 @@ TfmDocumentEditor::TfmDocumentEditor(TStore& store, TReportServices reportServic
         }
     };
 
-    connect(btnOK_, &QPushButton::clicked, this, [this] { BtnOKClick(); });
-    connect(btnPrint_, &QPushButton::clicked, this, [this] { BtnPrintClick(); });
+    connect(btnOK_, &QPushButton::clicked, this, [this] { Act([this] { BtnOKClick(); }); });
+    connect(btnPrint_, &QPushButton::clicked, this, [this] { Act([this] { BtnPrintClick(); }); });
     connect(btnCancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -119,8 +119,16 @@ void TfmDocumentEditor::PrintStatement(std::int64_t id) {
 void TfmDocumentEditor::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     CentreOnScreen(*this);
-    LoadStatement();
+    Act([this] { LoadStatement(); });
     eBag_->setFocus();
+}
+
+void TfmDocumentEditor::Act(const std::function<void()>& action) {
+    if (runner_) {
+        runner_(action);
+    } else {
+        action();
+    }
 }
 
 void TfmDocumentEditor::LoadStatement() {

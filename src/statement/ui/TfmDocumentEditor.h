@@ -5,8 +5,9 @@
 // it; totals, balancing, the check and saving are decided there.
 //
 // Created once and reused: every showing loads the statement afresh. The
-// program's errors (a table that cannot be saved, a missing template) leave
-// the handlers for the application's error box; the window stays open.
+// program's errors (a table that cannot be saved, a missing template) end
+// only the user's action: each action runs through the program's action
+// runner, which shows them; the window stays open.
 #include "report/ReportServices.h"
 #include "statement/DocumentEditorState.h"
 #include "statement/ui/ReferenceBrowse.h"
@@ -15,6 +16,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 
 class QComboBox;
 class QDateEdit;
@@ -23,6 +25,9 @@ class QLineEdit;
 class QPushButton;
 class TfmEarnSourceEditor;
 class TVertGrid;
+
+// Runs one user action and shows the errors it raises; false when it failed.
+using TActionRunner = std::function<bool(const std::function<void()>&)>;
 
 class TfmDocumentEditor : public QDialog {
 public:
@@ -33,6 +38,9 @@ public:
 
     // How the browse buttons open the reference browser.
     void SetReferenceBrowse(TReferenceBrowse browse) { browse_ = std::move(browse); }
+    // How the window's own actions run; without a runner their errors
+    // propagate to the caller.
+    void SetActionRunner(TActionRunner runner) { runner_ = std::move(runner); }
 
     // The statement being edited: a Documents ID, 0 for a new one; after a
     // save, the saved record's ID.
@@ -75,6 +83,9 @@ private:
     void ListChosen(int listIndex);
     void BrowseClick(int listIndex);
 
+    // Runs a handler as one user action.
+    void Act(const std::function<void()>& action);
+
     // Buttons.
     bool RunCheck();
     void BtnOKClick();
@@ -87,6 +98,7 @@ private:
     TReportServices reportServices_;
     std::filesystem::path templateDirectory_;
     TReferenceBrowse browse_;
+    TActionRunner runner_;
     // While the window shows the state, the grids' selection moves are not
     // the user's.
     bool showing_ = false;

@@ -119,7 +119,8 @@ void TfmDocumentEditor::FormCreate() {
         *button = new QPushButton(ToQString(caption), this);
         (*button)->setObjectName(name);
         (*button)->setFocusPolicy(Qt::NoFocus);
-        connect(*button, &QPushButton::clicked, this, [this, click] { (this->*click)(); });
+        connect(*button, &QPushButton::clicked, this,
+                [this, click] { Act([this, click] { (this->*click)(); }); });
         sourceButtons->addWidget(*button);
     }
     sourceButtons->addStretch();
@@ -175,7 +176,8 @@ QWidget* TfmDocumentEditor::MakeChoice(int listIndex) {
     box->addWidget(browse);
     connect(list, &QComboBox::currentIndexChanged, this,
             [this, listIndex] { ListChosen(listIndex); });
-    connect(browse, &QToolButton::clicked, this, [this, listIndex] { BrowseClick(listIndex); });
+    connect(browse, &QToolButton::clicked, this,
+            [this, listIndex] { Act([this, listIndex] { BrowseClick(listIndex); }); });
     return row;
 }
 

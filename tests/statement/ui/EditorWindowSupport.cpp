@@ -18,20 +18,16 @@ std::vector<std::string>& CaughtErrors() {
 
 namespace {
 
-// As the program's application: an error that leaves a handler ends only
-// the user's action.
-class TTestApplication : public QApplication {
-public:
-    using QApplication::QApplication;
-    bool notify(QObject* receiver, QEvent* event) override {
-        try {
-            return QApplication::notify(receiver, event);
-        } catch (const EAppError& error) {
-            CaughtErrors().push_back(error.what());
-            return true;
-        }
+// As the program's action runner: an error ends only the user's action.
+bool RunAction(const std::function<void()>& action) {
+    try {
+        action();
+        return true;
+    } catch (const EAppError& error) {
+        CaughtErrors().push_back(error.what());
+        return false;
     }
-};
+}
 
 // Every variable the statement binds, read back from the report.
 const std::vector<std::string> kPrintedNames = {
@@ -46,7 +42,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    TTestApplication application(argc, argv);
+    QApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
@@ -69,6 +65,7 @@ void EditorWindow::SetUp() {
         shown["pages"] = std::to_string(report.PageCount());
     };
     editor_ = std::make_unique<TfmDocumentEditor>(store_, services, dir_.path());
+    editor_->SetActionRunner(RunAction);
 }
 
 void EditorWindow::TearDown() {
@@ -80,6 +77,10 @@ void EditorWindow::TearDown() {
 void EditorWindow::Show(std::int64_t id) {
     editor_->SetDocumentID(id);
     editor_->show();
+    Reactivate();
+}
+
+void EditorWindow::Reactivate() {
     QApplication::setActiveWindow(editor_.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(editor_.get()));
 }
@@ -116,7 +117,12 @@ void EditorWindow::TypeCell(TVertGrid& grid, int row, const std::string& text) {
     const QRect cell = grid.visualRect(grid.model()->index(row - 1, 1));
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
     ASSERT_EQ(grid.Row(), row);
-    ASSERT_NE(grid.InplaceEditor(), nullptr);
+    TMyInplaceEditList* editor = grid.InplaceEditor();
+    ASSERT_NE(editor, nullptr);
+    ASSERT_EQ(editor->EditRow(), row);
+    editor->setFocus();
+    // Typing goes on after what the cell holds.
+    QTest::keyClick(editor, Qt::Key_End);
     Type(text);
 }
 

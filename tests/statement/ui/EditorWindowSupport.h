@@ -28,6 +28,9 @@ protected:
 
     // Shows the editor for the statement `id` (0 = new) and gives it the focus.
     void Show(std::int64_t id = 0);
+    // The window is active again after a message box (the offscreen
+    // platform has no window manager to do it).
+    void Reactivate();
 
     template <class T> T& Find(const char* name) {
         T* widget = editor_->findChild<T*>(name);
