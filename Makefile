@@ -1,25 +1,26 @@
-# Wraps CMake: every target installs what it needs first.
+# Wraps CMake: every target installs what it needs first (the program's own
+# packages for run, release and bench; the test tools too for test).
 TEST_DIR  := build/test
 REL_DIR   := build/release
 FUZZ_DIR  := build/fuzz
 WORK_DIR  := build/work
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps release run test bench fuzz format clean
+.PHONY: all release run test bench fuzz format clean
 
 all: test
 
-deps:
-	@scripts/install-deps
-
-test: deps
+test:
+	@scripts/install-deps --test
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVED_SANITIZE=ON \
 	    -DCMAKE_CXX_FLAGS="-O1 -g"
 	cmake --build $(TEST_DIR)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
-release: deps
-	cmake -S . -B $(REL_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DVED_BENCH=ON
+release:
+	@scripts/install-deps
+	cmake -S . -B $(REL_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+	    -DVED_BENCH=ON -DVED_TESTS=OFF
 	cmake --build $(REL_DIR)
 
 run: release
@@ -28,7 +29,8 @@ run: release
 bench: release
 	$(REL_DIR)/bench/ved_bench
 
-fuzz: deps
+fuzz:
+	@scripts/install-deps --fuzz
 	CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVED_FUZZ=ON \
 	    -DCMAKE_CXX_FLAGS="-O1 -g"
 	cmake --build $(FUZZ_DIR)

@@ -96,7 +96,9 @@ private:
     bool MeasureRow(std::size_t index, const IReport3Row& row, TLength& height);
     void PlaceRow(std::size_t index, IReport3Row& row, TLength y);
     void ReportBuildError(std::size_t index, const std::string& message);
-    void StartPage(std::size_t index, TOrientation state);
+    // Begins the current page: the header row (when given) at the top margin,
+    // then the footer row; the height the header takes.
+    TLength StartPage(std::size_t index, TOrientation state, IReport3Row* header);
 
     TIntRect margins_{10, 10, 10, 10};
     TIntRect inner_;

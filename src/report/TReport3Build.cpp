@@ -43,7 +43,7 @@ void TReport3::Build() {
                 row.SetOrientation(kOrientationPortrait);
             }
             state = row.GetOrientation();
-            StartPage(index, state);
+            StartPage(index, state, nullptr);
         }
         // Measuring may fail too (on the canvas); such a row is left out.
         TLength height = 0;
@@ -61,14 +61,7 @@ void TReport3::Build() {
             if (orientation != kOrientationUnset) {
                 state = orientation;
             }
-            StartPage(index, state);
-            if (const auto header = row.GetHeader()) {
-                PlaceRow(index, *header, AddLengths(top, offset));
-                TLength headerHeight = 0;
-                if (MeasureRow(index, *header, headerHeight)) {
-                    offset = AddLengths(offset, headerHeight);
-                }
-            }
+            offset = StartPage(index, state, row.GetHeader().get());
         }
         PlaceRow(index, row, AddLengths(top, offset));
         offset = AddLengths(offset, height);
@@ -76,11 +69,18 @@ void TReport3::Build() {
     built_ = true;
 }
 
-void TReport3::StartPage(std::size_t index, TOrientation state) {
+TLength TReport3::StartPage(std::size_t index, TOrientation state, IReport3Row* header) {
     const auto page = GetPage(currentPage_);
     page->SetOrientation(state);
+    TLength headerHeight = 0;
+    if (header != nullptr) {
+        PlaceRow(index, *header, MmToLength(margins_.Top));
+        // A header that cannot be measured takes no room (the error is reported).
+        MeasureRow(index, *header, headerHeight);
+    }
     const std::int64_t bottomLine = static_cast<std::int64_t>(page->GetHeight()) - margins_.Bottom;
     PlaceRow(index, *footerRow_, MmToLength(bottomLine));
+    return headerHeight;
 }
 
 bool TReport3::MeasureRow(std::size_t index, const IReport3Row& row, TLength& height) {

@@ -34,6 +34,8 @@ public:
     bool IsStale() const { return stale_; }
     // The page image, drawn first when stale.
     const IPageImage& Image();
+    // Marks the kept image as showing the contents (for tests of the flag).
+    void MarkRendered() { stale_ = false; }
 
 private:
     const TReportServices& Services(std::string_view operation);

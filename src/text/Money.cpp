@@ -10,15 +10,12 @@ namespace {
 
 constexpr std::uint64_t kMaxMagnitude = std::numeric_limits<Money>::max();
 
-// `value` divided by `divisor`, rounded half to even.
-std::uint64_t DivideHalfEven(std::uint64_t value, std::uint64_t divisor) {
+// `value` divided by `divisor`, rounded half up (away from zero for the
+// magnitudes it is given).
+std::uint64_t DivideHalfUp(std::uint64_t value, std::uint64_t divisor) {
     const std::uint64_t quotient = value / divisor;
     const std::uint64_t rest = value % divisor;
-    const std::uint64_t half = divisor - rest; // compared without overflow
-    if (rest > half || (rest == half && quotient % 2 == 1)) {
-        return quotient + 1;
-    }
-    return quotient;
+    return rest >= divisor - rest ? quotient + 1 : quotient; // compared without overflow
 }
 
 std::string Digits(std::uint64_t value) {
@@ -91,7 +88,7 @@ std::string MoneyToText(Money amount, int decimals, bool grouped, const TFormatS
     }
     const std::uint64_t magnitude =
         amount < 0 ? 0 - static_cast<std::uint64_t>(amount) : static_cast<std::uint64_t>(amount);
-    const std::uint64_t rounded = DivideHalfEven(magnitude, divisor);
+    const std::uint64_t rounded = DivideHalfUp(magnitude, divisor);
     const std::uint64_t fractionScale = kMoneyScale / divisor;
     const std::string whole = Digits(rounded / fractionScale);
     std::string text = amount < 0 && rounded != 0 ? "-" : "";

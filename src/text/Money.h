@@ -20,7 +20,8 @@ std::optional<Money> TextToMoney(std::string_view text,
                                  const TFormatSettings& settings = AppFormatSettings());
 
 // The amount with `decimals` decimals (0 to 4; others are taken as the nearest
-// of these), rounded half to even, with the settings' decimal separator and,
+// of these), rounded half away from zero like every "%.2f" of the program
+// (0,125 gives 0,13), with the settings' decimal separator and,
 // when `grouped`, its thousands separator. "-" only when the rounded amount is
 // not zero.
 std::string MoneyToText(Money amount, int decimals = 2, bool grouped = false,

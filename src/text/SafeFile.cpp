@@ -14,20 +14,6 @@
 
 namespace {
 
-// The system's reason for the last failure, in the program's encoding (the
-// text follows the locale, which is UTF-8 wherever a translation exists).
-std::string SystemReason(int error) {
-    return Utf8ToCp1251(std::error_code(error, std::system_category()).message());
-}
-
-// `pattern` takes the file name and the reason.
-[[noreturn]] void RaiseFileError(std::string_view pattern, const std::filesystem::path& path,
-                                 int error) {
-    throw EFileError(Format(pattern, {PathToText(path), SystemReason(error)}));
-}
-
-constexpr std::string_view kWriteFailed = "Не удалось записать файл \"%s\": %s";
-
 // A rename replaces a symbolic link itself; write the file it points to instead.
 std::filesystem::path ResolveLink(const std::filesystem::path& path) {
     std::error_code ec;
@@ -85,12 +71,31 @@ void SyncDirectory(const std::filesystem::path& directory) {
     }
 }
 
-// Gives the temporary the target's permission bits, writes, flushes and
-// closes it; 0 or the reason of the first failure.
+// Why an existing target may not be replaced, or 0. The user protects a file
+// by taking away its write permission; root is let through by the system
+// regardless, so the bits are checked as well.
+int RefusalReason(const std::filesystem::path& target) {
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) != 0)
+        return 0;
+    if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return EACCES;
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+        return errno;
+    return 0;
+}
+
+// Gives the temporary the target's owner (when this process may) and
+// permission bits, writes, flushes and closes it; 0 or the reason of the
+// first failure.
 int FillTemporary(int fd, const std::filesystem::path& target, std::string_view bytes) {
     int error = 0;
     struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0 && ::fchmod(fd, existing.st_mode & 07777) != 0)
+    const bool replacing = ::stat(target.c_str(), &existing) == 0;
+    if (replacing && ::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+        // Only root may give a file away; anyone else's save makes it theirs.
+    }
+    if (replacing && ::fchmod(fd, existing.st_mode & 07777) != 0)
         error = errno;
     else if (!WriteAll(fd, bytes) || ::fsync(fd) != 0)
         error = errno;
@@ -129,12 +134,28 @@ int ReadInto(const std::filesystem::path& path, std::string& bytes) {
 
 } // namespace
 
-void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+std::string SystemReason(int error) {
+    return Utf8ToCp1251(std::error_code(error, std::system_category()).message());
+}
+
+void RaiseCannotOpen(std::string_view name, std::string_view reason) {
+    throw EFileError(Format("Cannot open file \"%s\". %s", {name, reason}));
+}
+
+void RaiseCannotCreate(std::string_view name, std::string_view reason) {
+    throw EFileError(Format("Cannot create file \"%s\". %s", {name, reason}));
+}
+
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                         std::string_view shownName) {
+    const std::string name = shownName.empty() ? PathToText(path) : std::string(shownName);
     const std::filesystem::path target = ResolveLink(path);
+    if (const int refusal = RefusalReason(target); refusal != 0)
+        RaiseCannotCreate(name, SystemReason(refusal));
     std::filesystem::path temporary;
     const int fd = CreateTemporary(target, temporary);
     if (fd < 0)
-        RaiseFileError(kWriteFailed, path, errno);
+        RaiseCannotCreate(name, SystemReason(errno));
     const int error = FillTemporary(fd, target, bytes);
     if (error == 0 && ::rename(temporary.c_str(), target.c_str()) == 0) {
         SyncDirectory(target.parent_path());
@@ -142,7 +163,7 @@ void WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
     }
     const int reason = error != 0 ? error : errno;
     ::unlink(temporary.c_str());
-    RaiseFileError(kWriteFailed, path, reason);
+    RaiseCannotCreate(name, SystemReason(reason));
 }
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
@@ -155,6 +176,6 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
 std::string ReadWholeFileOrRaise(const std::filesystem::path& path) {
     std::string bytes;
     if (const int error = ReadInto(path, bytes); error != 0)
-        RaiseFileError("Не удалось прочитать файл \"%s\": %s", path, error);
+        RaiseCannotOpen(PathToText(path), SystemReason(error));
     return bytes;
 }

@@ -15,8 +15,7 @@ TScratchDirectory::TScratchDirectory() {
     std::string pattern = ((error ? std::filesystem::path("/tmp") : base) / "ved-XXXXXX").string();
     // mkdtemp makes the directory readable by its owner only.
     if (mkdtemp(pattern.data()) == nullptr) {
-        throw EFileError("Не удалось создать временную папку \"" + PathToText(pattern) +
-                         "\": " +
+        throw EFileError("Не удалось создать временную папку \"" + PathToText(pattern) + "\": " +
                          Utf8ToCp1251(std::error_code(errno, std::system_category()).message()));
     }
     path_ = pattern;

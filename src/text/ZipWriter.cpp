@@ -1,6 +1,5 @@
 #include "text/ZipWriter.h"
 
-#include "text/Errors.h"
 #include "text/Paths.h"
 #include "text/SafeFile.h"
 
@@ -60,8 +59,8 @@ void PutCommonFields(std::string& out, std::uint32_t crc, std::uint32_t size,
 // broken archive, so it is refused instead.
 template <typename Field> Field Fit(std::size_t value, const std::filesystem::path& archive) {
     if (value > std::numeric_limits<Field>::max())
-        throw EFileError("Не удалось записать архив \"" + PathToText(archive) +
-                         "\": его размер или число файлов превышает пределы формата ZIP");
+        RaiseCannotCreate(PathToText(archive),
+                          "The archive exceeds the size or member count of the ZIP format");
     return static_cast<Field>(value);
 }
 

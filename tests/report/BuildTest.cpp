@@ -144,6 +144,26 @@ TEST(Build, HeaderRowsRepeatOnThePagesTheirRowsBegin) {
     EXPECT_EQ(TextContents(*report->GetPage(4)), (std::vector<std::string>{"plain"}));
 }
 
+TEST(Build, ANewPageTakesItsHeaderRowBeforeTheFooterRow) {
+    const auto report = MakeReport();
+    report->GetFooterRow()->AddTextCell("50", "footer", "", 5);
+    const auto header = AddTextRow(*report, Mm(10), "head");
+    const auto body = AddTextRow(*report, Mm(5), "body");
+    body->SetHeader(header);
+    body->SetPageFeed(true);
+    report->Build();
+    const auto line = [](const char* y, const char* w, const char* h, const char* text) {
+        return std::string("  <text x=\"10\" y=\"") + y + "\" w=\"" + w + "\" h=\"" + h +
+               "\" text=\"" + text +
+               "\" frame=\"\" font=\"Arial\" fontsize=\"10\" fontstyle=\"\" " + "align=\"5\"/>\r\n";
+    };
+    const std::string page = "<page orientation=\"portrait\">\r\n";
+    EXPECT_EQ(report->GetPagesText(),
+              page + line("287", "50", "5", "footer") + line("10", "10", "10", "head") + "</>\r\n" +
+                  page + line("10", "10", "10", "head") + line("287", "50", "5", "footer") +
+                  line("20", "10", "5", "body") + "</>\r\n");
+}
+
 TEST(Build, MarginsMoveRowsAndTheFooter) {
     const auto report = MakeReport();
     report->SetMargins({8, 12, 8, 15});
@@ -190,8 +210,8 @@ public:
 } // namespace
 
 TEST(Build, RowsThatFailAreReportedAndTheBuildGoesOn) {
-    const auto report = TReport3::Create(
-        {.MeasuringCanvas = [] { return std::make_unique<TFailingCanvas>(); }});
+    const auto report =
+        TReport3::Create({.MeasuringCanvas = [] { return std::make_unique<TFailingCanvas>(); }});
     std::vector<TBuildError> told;
     report->SetBuildErrorHandler([&](const TBuildError& error) { told.push_back(error); });
     AddTextRow(*report, Mm(5), "a");

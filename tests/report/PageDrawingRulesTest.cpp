@@ -1,8 +1,8 @@
 // The geometry of page drawing as data: frame codes, dashes and dots,
 // alignment insets, page numbers in texts, zoomed page rectangles, and the
 // Base64 text of pictures.
-#include "report/Base64.h"
 #include "report/PageDrawingRules.h"
+#include "report/Base64.h"
 
 #include <gtest/gtest.h>
 

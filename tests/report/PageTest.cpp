@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace report_test;
 
 TEST(Page, GetPageCreatesTheMissingPagesWithTheirNumbers) {
@@ -55,10 +57,27 @@ TEST(Page, OnlyTheFirstTwoTextsCanBePageLevel) {
 TEST(Page, ChangesOfContentMarkTheImageStale) {
     const auto report = MakeReport();
     auto& page = dynamic_cast<TReport3Page&>(*report->GetPage(1));
-    EXPECT_TRUE(page.IsStale());
-    page.Clear();
+    EXPECT_TRUE(page.IsStale()); // a new page has no image yet
+    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"AddText", [&] { page.AddText(); }},
+        {"Clear", [&] { page.Clear(); }},
+        {"Invalidate", [&] { page.Invalidate(); }},
+        {"SetWidth", [&] { page.SetWidth(100); }},
+        {"SetHeight", [&] { page.SetHeight(100); }},
+        {"SetOrientation", [&] { page.SetOrientation(kOrientationLandscape); }},
+    };
+    for (const auto& [name, change] : changes) {
+        page.MarkRendered();
+        ASSERT_FALSE(page.IsStale());
+        change();
+        EXPECT_TRUE(page.IsStale()) << name;
+    }
     EXPECT_EQ(page.TextCount(), 0);
-    EXPECT_TRUE(page.IsStale());
+    // Reading the page leaves the image as it is.
+    page.MarkRendered();
+    EXPECT_EQ(page.GetText(1), nullptr);
+    EXPECT_EQ(page.GetWidth(), 297);
+    EXPECT_FALSE(page.IsStale());
     EXPECT_THROW(page.Draw(nullptr, 100, 0, 0), EAppError);
     EXPECT_THROW(page.Print(), EAppError);
 }

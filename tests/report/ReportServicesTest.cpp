@@ -115,8 +115,9 @@ TEST(PageImage, WithoutServicesTheOperationsSaySoByName) {
     EXPECT_EQ(message([&] { page->SaveToMetafile("x.emf"); }),
               "Операция \"SaveToMetafile\" недоступна в этой сборке");
     EXPECT_EQ(message([&] { report->Preview(); }), "Операция \"Preview\" недоступна в этой сборке");
-    EXPECT_EQ(message([&] { report->AddRow(Mm(5))->AddCell("10")->AddText()->DrawChart(
-                                {"a"}, 0, {}, 0, {1}); }),
+    EXPECT_EQ(message([&] {
+                  report->AddRow(Mm(5))->AddCell("10")->AddText()->DrawChart({"a"}, 0, {}, 0, {1});
+              }),
               "Операция \"DrawChart\" недоступна в этой сборке");
 }
 

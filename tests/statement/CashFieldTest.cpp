@@ -50,6 +50,19 @@ TEST(CashField, ExampleIsEncodedByteForByte) {
     EXPECT_EQ(CashTotal(statement.Counts), 5301 * kMoneyScale);
 }
 
+TEST(CashField, SourceAmountsRoundTiesUpAsTheDecodedOnesDo) {
+    TStatement statement = WithSources(3);
+    statement.Sources[0].Amount = "0,125";
+    statement.Sources[1].Amount = "1234,005";
+    statement.Sources[2].Amount = "0,004";
+    const std::string cash = EncodeCash(statement);
+    EXPECT_EQ(cash.substr(cash.find("<SI>")), "<SI>1<SS1>0,13<SS2>1234,01<SS3>0,00");
+    // Shown as "%.2f" when read back, so the editor shows what was stored.
+    TStatement typed = WithSources(1);
+    DecodeCash("<SS1>0,125", typed);
+    EXPECT_EQ(typed.Sources[0].Amount, "0,13");
+}
+
 TEST(CashField, DecodingShowsCountsAmountsAndTheCurrentSource) {
     TStatement statement = WithSources(3);
     DecodeCash(std::string(kExample) + "<SS3>0,5<SI>2", statement);

@@ -127,6 +127,15 @@ TEST_F(PrintVariables, UsedSourcesAreNumberedWithoutGaps) {
     EXPECT_EQ(tail, expected);
 }
 
+TEST_F(PrintVariables, SourceSumsRoundTiesUp) {
+    statement_.Sources = {{"02", "Выручка", "1234,125"}, {"03", "Прочее", "0,005"}};
+    const TVariableList variables = BuildPrintVariables(statement_, firms_, banks_);
+    const TVariableList tail(variables.end() - 5, variables.end() - 1);
+    const TVariableList expected = {
+        {"Sym1", "02"}, {"SrcSum1", "1 234,13"}, {"Sym2", "03"}, {"SrcSum2", "0,01"}};
+    EXPECT_EQ(tail, expected);
+}
+
 TEST_F(PrintVariables, UnknownFirmsAndBanksGiveEmptyValues) {
     statement_.ToFirm = 0;
     statement_.ToBank = 77;

@@ -120,7 +120,11 @@ TEST(FormatDateTime, WritesCAndLiteralsAndSeparators) {
 
 TEST(FormatDateTime, StopsSettingsPatternsThatNameThemselves) {
     TFormatSettings looping = AppFormatSettings();
-    looping.ShortDateFormat = "ddddd-c";
-    looping.LongTimeFormat = "tt";
-    EXPECT_NO_THROW(FormatDateTime("c", Date(2017, 3, 1, 1), looping));
+    looping.ShortDateFormat = "dd.mm.yyyy (ddddd)";
+    looping.LongTimeFormat = "hh:nn [tt]";
+    // Each pattern is written out twice inside the call, the third time not.
+    EXPECT_EQ(FormatDateTime("ddddd", Date(2017, 3, 1), looping), "01.03.2017 (01.03.2017 ())");
+    EXPECT_EQ(FormatDateTime("tt", Date(2017, 3, 1, 9, 5), looping), "09:05 [09:05 []]");
+    EXPECT_EQ(FormatDateTime("c", Date(2017, 3, 1, 9, 5), looping),
+              "01.03.2017 (01.03.2017 ()) 09:05 [09:05 []]");
 }

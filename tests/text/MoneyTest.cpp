@@ -1,4 +1,5 @@
 #include "text/Money.h"
+#include "text/Format.h"
 
 #include <gtest/gtest.h>
 
@@ -38,19 +39,24 @@ TEST(TextToMoney, RejectsTextThatIsNoNumberOrOutOfRange) {
     }
 }
 
-TEST(MoneyToText, RoundsHalfToEvenAndGroupsOnRequest) {
+TEST(MoneyToText, RoundsHalfAwayFromZeroAndGroupsOnRequest) {
     EXPECT_EQ(MoneyToText(123400), "12,34");
     EXPECT_EQ(MoneyToText(0), "0,00");
     EXPECT_EQ(MoneyToText(-50000), "-5,00");
-    EXPECT_EQ(MoneyToText(50), "0,00");  // 0,005: half, to even
-    EXPECT_EQ(MoneyToText(150), "0,02"); // 0,015: half, to even
+    EXPECT_EQ(MoneyToText(50), "0,01");  // 0,005: half, up
+    EXPECT_EQ(MoneyToText(150), "0,02"); // 0,015
+    EXPECT_EQ(MoneyToText(1250), "0,13");
+    EXPECT_EQ(MoneyToText(-1250), "-0,13");
+    EXPECT_EQ(MoneyToText(26750), "2,68"); // exact, unlike the float 2.675
+    EXPECT_EQ(MoneyToText(49), "0,00");
     EXPECT_EQ(MoneyToText(51), "0,01");
     EXPECT_EQ(MoneyToText(-51), "-0,01");
     EXPECT_EQ(MoneyToText(-49), "0,00"); // no "-0,00"
     EXPECT_EQ(MoneyToText(99995), "10,00");
     EXPECT_EQ(MoneyToText(123456789, 4), "12345,6789");
-    EXPECT_EQ(MoneyToText(125000, 0), "12");
+    EXPECT_EQ(MoneyToText(125000, 0), "13");
     EXPECT_EQ(MoneyToText(135000, 0), "14");
+    EXPECT_EQ(MoneyToText(-125000, 0), "-13");
     EXPECT_EQ(MoneyToText(kMin, 4), "-922337203685477,5808");
     EXPECT_EQ(MoneyToText(kMax, 2), "922337203685477,58");
     TFormatSettings grouped;
@@ -60,6 +66,23 @@ TEST(MoneyToText, RoundsHalfToEvenAndGroupsOnRequest) {
     EXPECT_EQ(MoneyToText(1230000, 2, true, grouped), "123,00");
     EXPECT_EQ(MoneyToText(-10000000, 2, true, grouped), "-1 000,00");
     EXPECT_EQ(MoneyToText(123456789000, 2, true), "12345678,90"); // start-up: no separator
+}
+
+TEST(MoneyToText, TiesRoundAsTheFloatFormatsDo) {
+    // Eighths are exact in binary, so the float formats see the same ties.
+    TFormatSettings grouped;
+    grouped.ThousandSeparator = ' ';
+    for (const Money whole : {Money{0}, Money{7}, Money{12345}}) {
+        for (const Money eighth : {1250, 3750, 6250, 8750}) {
+            for (const Money amount :
+                 {whole * kMoneyScale + eighth, -(whole * kMoneyScale + eighth)}) {
+                const double value = MoneyToDouble(amount);
+                EXPECT_EQ(MoneyToText(amount), Format("%.2f", {value})) << amount;
+                EXPECT_EQ(MoneyToText(amount, 2, true, grouped), Format("%.2n", {value}, grouped))
+                    << amount;
+            }
+        }
+    }
 }
 
 TEST(MoneyToText, TakesDecimalsOutsideZeroToFourAsTheNearestEnd) {

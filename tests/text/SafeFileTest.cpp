@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using testing_support::ReadFile;
 using testing_support::TempDir;
@@ -31,10 +32,14 @@ template <typename Call> std::string FileErrorOf(Call call) {
     return {};
 }
 
-mode_t ModeOf(const std::filesystem::path& path) {
+struct stat StatOf(const std::filesystem::path& path) {
     struct stat st {};
     EXPECT_EQ(::stat(path.c_str(), &st), 0);
-    return st.st_mode & 07777;
+    return st;
+}
+
+mode_t ModeOf(const std::filesystem::path& path) {
+    return StatOf(path).st_mode & 07777;
 }
 
 } // namespace
@@ -79,9 +84,64 @@ TEST(SafeFileTest, FailureNamesTheFileAndTheReason) {
     // A regular file as the parent stops root as well.
     const auto inside = dir / "plain" / u8"Данные.txt";
     const std::string message = FileErrorOf([&] { WriteFileAtomically(inside, "x"); });
-    EXPECT_EQ(message, W(u8"Не удалось записать файл \"") + (dir / "plain").string() + "/" +
-                           W(u8"Данные.txt") + "\": Not a directory");
+    EXPECT_EQ(message, "Cannot create file \"" + (dir / "plain").string() + "/" +
+                           W(u8"Данные.txt") + "\". Not a directory");
     EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"plain"});
+    // A caller may name the file as its user knows it.
+    EXPECT_EQ(FileErrorOf([&] { WriteFileAtomically(inside, "x", "Banks.xml"); }),
+              "Cannot create file \"Banks.xml\". Not a directory");
+}
+
+TEST(SafeFileTest, AFileWithoutWritePermissionIsNeverReplacedEvenByRoot) {
+    TempDir dir;
+    const auto file = dir / "Firms.xml";
+    WriteFile(file, "old bytes");
+    const bool root = ::geteuid() == 0;
+    // Root can give the file away, which a replacement would undo.
+    if (root) {
+        ASSERT_EQ(::chown(file.c_str(), 4321, 4321), 0);
+    }
+    const struct stat before = StatOf(file);
+    for (const mode_t mode : {0444, 0400, 0000, 0555}) {
+        std::filesystem::permissions(file, std::filesystem::perms(mode));
+        EXPECT_EQ(FileErrorOf([&] { WriteFileAtomically(file, "new"); }),
+                  "Cannot create file \"" + file.string() + "\". Permission denied")
+            << std::oct << mode;
+        EXPECT_EQ(ReadFile(file), "old bytes");
+        const struct stat after = StatOf(file);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(after.st_uid, before.st_uid);
+        EXPECT_EQ(after.st_gid, before.st_gid);
+        EXPECT_EQ(after.st_mode & 07777, mode);
+    }
+    // Through a link as well, and nothing is left beside the file.
+    std::filesystem::create_symlink(file, dir / "link");
+    EXPECT_NE(FileErrorOf([&] { WriteFileAtomically(dir / "link", "new"); }), "");
+    EXPECT_EQ(ReadFile(file), "old bytes");
+    EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{"Firms.xml", "link"}));
+
+    // For root, a write permission bit for anyone lets the save through.
+    if (root) {
+        std::filesystem::permissions(file, std::filesystem::perms(0604));
+        WriteFileAtomically(file, "new");
+        EXPECT_EQ(ReadFile(file), "new");
+    }
+}
+
+TEST(SafeFileTest, AReplacedFileKeepsItsOwnerWhereThisProcessMayKeepIt) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can save a file that belongs to someone else";
+    TempDir dir;
+    const auto file = dir / "Banks.xml";
+    WriteFile(file, "old");
+    ASSERT_EQ(::chown(file.c_str(), 4321, 4322), 0);
+    std::filesystem::permissions(file, std::filesystem::perms(0640));
+    WriteFileAtomically(file, "new");
+    EXPECT_EQ(ReadFile(file), "new");
+    const struct stat after = StatOf(file);
+    EXPECT_EQ(after.st_uid, 4321u);
+    EXPECT_EQ(after.st_gid, 4322u);
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
 }
 
 TEST(SafeFileTest, FailedRenameKeepsTheOldTargetAndRemovesTheTemporary) {
@@ -116,6 +176,5 @@ TEST(SafeFileTest, ReadsWholeFilesOrReportsWhy) {
     EXPECT_EQ(ReadWholeFile(dir / "pipe"), std::nullopt);
     EXPECT_EQ(ReadWholeFile("/dev/zero"), std::nullopt);
     EXPECT_EQ(FileErrorOf([&] { ReadWholeFileOrRaise(dir / "missing"); }),
-              W(u8"Не удалось прочитать файл \"") + (dir / "missing").string() +
-                  "\": No such file or directory");
+              "Cannot open file \"" + (dir / "missing").string() + "\". No such file or directory");
 }

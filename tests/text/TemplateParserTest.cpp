@@ -191,8 +191,7 @@ TEST(ParseTemplateFile, AFileThatCannotBeReadRaisesAFileError) {
         FAIL() << "no error";
     } catch (const EFileError& error) {
         const std::string message = error.what();
-        EXPECT_EQ(message.rfind("Не удалось прочитать файл \"" + missing + "\": ", 0), 0u)
-            << message;
+        EXPECT_EQ(message, "Cannot open file \"" + missing + "\". No such file or directory");
     }
     EXPECT_THROW(ParseTemplateFile(dir.path().string()), EFileError);
 }

@@ -128,7 +128,14 @@ TEST(ZipWriterTest, ArchiveBeyondTheFormatIsRefusedAndOldOneKept) {
     WriteFile(dir / "pages.zip", "old");
     // 65536 members do not fit the 16-bit entry count.
     const std::vector<std::filesystem::path> files(65536, dir / "missing");
-    EXPECT_THROW(WriteStoredZip(files, dir / "pages.zip"), EFileError);
+    try {
+        WriteStoredZip(files, dir / "pages.zip");
+        ADD_FAILURE() << "an archive the format cannot hold was written";
+    } catch (const EFileError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Cannot create file \"" + (dir / "pages.zip").string() +
+                      "\". The archive exceeds the size or member count of the ZIP format");
+    }
     EXPECT_EQ(ReadFile(dir / "pages.zip"), "old");
 }
 
@@ -136,4 +143,15 @@ TEST(ZipWriterTest, UnwritableArchiveRaisesFileError) {
     TempDir dir;
     WriteFile(dir / "file", "");
     EXPECT_THROW(WriteStoredZip({}, dir / "file" / "pages.zip"), EFileError);
+    // A read-only archive stays as it was.
+    WriteFile(dir / "pages.zip", "old");
+    std::filesystem::permissions(dir / "pages.zip", std::filesystem::perms(0444));
+    try {
+        WriteStoredZip({}, dir / "pages.zip");
+        ADD_FAILURE() << "a read-only archive was replaced";
+    } catch (const EFileError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Cannot create file \"" + (dir / "pages.zip").string() + "\". Permission denied");
+    }
+    EXPECT_EQ(ReadFile(dir / "pages.zip"), "old");
 }

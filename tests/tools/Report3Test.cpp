@@ -1,10 +1,12 @@
 // The report3 command: its command line, its choice of output and whole runs.
-#include "report/FixedMetricCanvas.h"
 #include "report/TReport3.h"
+#include "report/render/QtReportServices.h"
 #include "report3/Report3Output.h"
 #include "report3/Report3Run.h"
 #include "support/TestSupport.h"
 #include "text/Cp1251.h"
+
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -25,7 +27,7 @@ struct TRun {
 
 TRun RunCommandLine(const std::vector<std::string>& arguments) {
     std::ostringstream errors;
-    const int status = Report3Main(arguments, FixedMetricCanvasFactory(), errors);
+    const int status = Report3Main(arguments, MakeQtReportServices(), errors);
     return {status, errors.str()};
 }
 
@@ -75,6 +77,11 @@ TEST(Report3Output, ChoosesLikeThePreviewSave) {
     EXPECT_EQ(OutputKindFor("a.ZIP"), TOutputKind::PageImages);
     EXPECT_EQ(OutputKindFor("a.csv.rp3"), TOutputKind::SeparatedValues);
     EXPECT_EQ(OutputKindFor("a.rp3"), TOutputKind::PageText);
+    EXPECT_EQ(OutputKindFor("a.PDF"), TOutputKind::Pdf);
+    EXPECT_EQ(OutputKindFor("a.pdf.rp3"), TOutputKind::Pdf);
+    EXPECT_EQ(OutputKindFor("a.zip.pdf"), TOutputKind::PageImages);
+    EXPECT_EQ(OutputKindFor("page.Png"), TOutputKind::Png);
+    EXPECT_EQ(OutputKindFor("a.png.rp3"), TOutputKind::PageText);
     EXPECT_EQ(OutputKindFor("a"), TOutputKind::PageText);
 }
 
@@ -102,7 +109,7 @@ TEST(Report3Run, TemplateErrorsLeaveNoOutput) {
     EXPECT_FALSE(std::filesystem::exists(output));
 }
 
-TEST(Report3Run, MissingInputsAndUnsupportedOutputsFail) {
+TEST(Report3Run, MissingInputsFail) {
     const TempDir dir;
     EXPECT_EQ(RunCommandLine({(dir / "none.rt3").string(), "-o", (dir / "o.rp3").string()}).Status,
               kExitFailure);
@@ -110,11 +117,35 @@ TEST(Report3Run, MissingInputsAndUnsupportedOutputsFail) {
         RunCommandLine({"--pages", (dir / "none.rp3").string(), "-o", (dir / "o.rp3").string()})
             .Status,
         kExitFailure);
+}
+
+TEST(Report3Run, WritesPageImagesPdfAndPngByTheOutputName) {
+    const TempDir dir;
+    WriteFile(dir / "t.rt3",
+              "row(h=7) { cell(w=\"50%\", text=\"A\", frame=\"1\"); }\n"
+              "row(h=7, pageorientation=\"landscape\") { cell(w=\"50%\", text=\"B\"); }");
+    for (const char* name : {"o.zip", "o.pdf", "o.png"}) {
+        const TRun run = RunCommandLine({(dir / "t.rt3").string(), "-o", (dir / name).string()});
+        EXPECT_EQ(run.Status, kExitSuccess) << name << run.Errors;
+    }
+    const std::string archive = ReadFile(dir / "o.zip");
+    EXPECT_LT(archive.find("Page_001.emf"), archive.find("Page_002.emf"));
+    EXPECT_NE(archive.find("Page_002.emf"), std::string::npos);
+    EXPECT_EQ(ReadFile(dir / "o.pdf").substr(0, 5), "%PDF-");
+    EXPECT_EQ(QImage(QString::fromStdString((dir / "o-001.png").string())).size(),
+              QSize(840, 1188));
+    EXPECT_EQ(QImage(QString::fromStdString((dir / "o-002.png").string())).size(),
+              QSize(1188, 840));
+    EXPECT_FALSE(std::filesystem::exists(dir / "o-003.png"));
+}
+
+TEST(Report3Run, AReportWithoutPagesGivesNoPdf) {
+    const TempDir dir;
     WriteFile(dir / "t.rt3", "");
-    const TRun run = RunCommandLine({(dir / "t.rt3").string(), "-o", (dir / "o.zip").string()});
-    EXPECT_EQ(run.Status, kExitUnsupported);
-    EXPECT_FALSE(run.Errors.empty());
-    EXPECT_FALSE(std::filesystem::exists(dir / "o.zip"));
+    const TRun run = RunCommandLine({(dir / "t.rt3").string(), "-o", (dir / "o.pdf").string()});
+    EXPECT_EQ(run.Status, kExitFailure);
+    EXPECT_EQ(run.Errors, Utf8("В отчете нет страниц\n"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "o.pdf"));
 }
 
 TEST(Report3Run, PagesAreLoadedAndSavedAgain) {

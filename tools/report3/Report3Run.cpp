@@ -93,8 +93,8 @@ int RunReport3(const TReport3Options& given, const TReportServices& services,
     return kExitSuccess;
 }
 
-int Report3Main(const std::vector<std::string>& arguments,
-                const TReportServices& services, std::ostream& errors) {
+int Report3Main(const std::vector<std::string>& arguments, const TReportServices& services,
+                std::ostream& errors) {
     TReport3Options options;
     try {
         options = ParseReport3Arguments(arguments);

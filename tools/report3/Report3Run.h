@@ -16,5 +16,5 @@ int RunReport3(const TReport3Options& options, const TReportServices& services,
                std::ostream& errors);
 
 // The whole command: arguments (UTF-8, after the program name) to exit status.
-int Report3Main(const std::vector<std::string>& arguments,
-                const TReportServices& services, std::ostream& errors);
+int Report3Main(const std::vector<std::string>& arguments, const TReportServices& services,
+                std::ostream& errors);

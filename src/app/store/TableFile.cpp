@@ -1,6 +1,5 @@
 #include "app/store/TableFile.h"
 
-#include "app/store/StoreError.h"
 #include "text/Format.h"
 #include "text/Paths.h"
 #include "text/SafeFile.h"
@@ -11,12 +10,8 @@
 
 namespace {
 
-std::string SystemReason(int error) {
-    return std::system_category().message(error);
-}
-
 [[noreturn]] void CannotOpen(const std::filesystem::path& path, const std::string& reason) {
-    throw EFileError(Format("Cannot open file \"%s\". %s", {FileNameForMessage(path), reason}));
+    RaiseCannotOpen(FileNameForMessage(path), reason);
 }
 
 } // namespace
@@ -52,10 +47,5 @@ std::string ReadTableFile(const std::filesystem::path& path) {
 }
 
 void WriteTableFile(const std::filesystem::path& path, std::string_view bytes) {
-    try {
-        WriteFileAtomically(path, bytes);
-    } catch (const EFileError& e) {
-        throw EFileError(
-            Format("Cannot create file \"%s\". %s", {FileNameForMessage(path), e.what()}));
-    }
+    WriteFileAtomically(path, bytes, FileNameForMessage(path));
 }

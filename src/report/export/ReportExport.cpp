@@ -1,6 +1,5 @@
 #include "report/export/ReportExport.h"
 
-
 #include "report/export/LayoutWalk.h"
 #include "report/export/SeparatedValues.h"
 #include "report/export/WorkbookGrid.h"

@@ -145,8 +145,8 @@ void TWorkbookGrid::WriteTo(TExcelXML& book) const {
 std::string FrameToBorders(const std::string& frame) {
     if (frame.size() == 1)
         return std::string(4, frame[0]);
-    // The page ignores what follows the eighth character, and so does the workbook.
-    if (frame.size() >= 8)
+    // Width and style per side: the widths are the workbook's border weights.
+    if (frame.size() == 8)
         return {frame[0], frame[2], frame[4], frame[6]};
     return frame;
 }

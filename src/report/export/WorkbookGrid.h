@@ -71,6 +71,6 @@ private:
     std::vector<TExportedCell> placed_;
 };
 
-// The frame code as four border weights: "1" gives "1111", eight or more
-// characters keep their width characters 1, 3, 5 and 7, others stay as they are.
+// The frame code as four border weights: "1" gives "1111", eight characters
+// keep their width characters 1, 3, 5 and 7, others stay as they are.
 std::string FrameToBorders(const std::string& frame);

@@ -35,6 +35,18 @@ int ClampRegionCoord(std::int32_t value) {
     return std::clamp(value, -kMaxRegionCoord, kMaxRegionCoord);
 }
 
+// Logical units scaled to pixels come out a hair off whole and half pixels
+// (1/48 has no exact binary form); such values are put back on the pixel grid,
+// where Qt's fast drawing of thin lines and fills applies.
+double Snap(double value) {
+    const double snapped = std::round(value * 1024) / 1024;
+    return std::abs(value - snapped) < 1e-6 ? snapped : value;
+}
+
+QPointF Snap(const QPointF& point) {
+    return {Snap(point.x()), Snap(point.y())};
+}
+
 bool Sane(const QTransform& t) {
     for (const double v : {t.m11(), t.m12(), t.m21(), t.m22()}) {
         if (!std::isfinite(v) || std::abs(v) > kMaxScale) {
@@ -93,6 +105,10 @@ private:
     QTransform PageTransform() const;
     void UpdateTransform();
     bool Ready();
+    QRectF ToPainter(const QRectF& rect) const;
+    QPointF ToPainter(const QPointF& point) const;
+    QPainterPath ToPainter(const QPainterPath& path) const;
+    QPen PainterPen() const;
     void ApplyClip();
     void CombineClip(const QRegion& region, std::uint32_t mode);
 
@@ -111,7 +127,7 @@ private:
     void PolyBezier(const TEmfRecord& record, bool small, bool fromCurrent);
     void PolylineTo(const TEmfRecord& record, bool small);
     void ArcRecord(const TEmfRecord& record, TRecordType type);
-    static QRectF Box(const TEmfRecord& record);
+    QRectF Box(const TEmfRecord& record) const;
 
     void CreatePen(const TEmfRecord& record, bool extended);
     void CreateBrush(const TEmfRecord& record);
@@ -129,6 +145,9 @@ private:
     QTransform base_;
     std::optional<QPainterPath> callerClip_;
     QTransform full_;
+    QSizeF pixel_{1, 1};
+    bool device_ = false; // whether shapes are mapped here, see Ready
+    double penScale_ = 1; // pen widths in the painter's pixels per logical unit
     bool sane_ = true;
     bool transformDirty_ = true;
     TDcState dc_;
@@ -198,33 +217,84 @@ QTransform TEmfPlayer::PageTransform() const {
 }
 
 void TEmfPlayer::UpdateTransform() {
-    full_ = dc_.world * PageTransform() * base_;
+    const QTransform toDevice = dc_.world * PageTransform();
+    full_ = toDevice * base_;
     sane_ = Sane(full_);
+    device_ = full_.type() <= QTransform::TxScale;
+    penScale_ = std::sqrt(std::abs(full_.m11() * full_.m22()));
+    // One device pixel in logical units.
+    const double across = std::hypot(toDevice.m11(), toDevice.m12());
+    const double down = std::hypot(toDevice.m21(), toDevice.m22());
+    pixel_ = QSizeF(across > 0 && std::isfinite(across) ? 1 / across : 1,
+                    down > 0 && std::isfinite(down) ? 1 / down : 1);
     transformDirty_ = true;
 }
 
-// Whether drawing can go ahead; sets the painter's transform if it changed.
+// Whether drawing can go ahead. Under a transform that only scales and
+// moves, shapes are mapped here and drawn in the painter's device pixels with
+// pens scaled to match, so Qt draws them as it would have drawn them for the
+// painter that recorded them, at any zoom. Otherwise the painter draws
+// through the transform.
 bool TEmfPlayer::Ready() {
     if (!sane_) {
         return false;
     }
     if (transformDirty_) {
-        painter_.setWorldTransform(full_);
+        painter_.setWorldTransform(device_ ? QTransform() : full_);
         transformDirty_ = false;
     }
     return true;
 }
 
-void TEmfPlayer::ApplyClip() {
-    painter_.setWorldTransform(callerTransform_);
-    if (callerClip_) {
-        painter_.setClipPath(*callerClip_);
-    } else {
-        painter_.setClipping(false);
+QPen TEmfPlayer::PainterPen() const {
+    QPen pen = dc_.pen;
+    if (device_ && !pen.isCosmetic()) {
+        pen.setWidthF(Snap(pen.widthF() * penScale_));
     }
-    if (dc_.clip) {
+    return pen;
+}
+
+QRectF TEmfPlayer::ToPainter(const QRectF& rect) const {
+    if (!device_) {
+        return rect;
+    }
+    const QRectF mapped = full_.mapRect(rect);
+    return QRectF(Snap(mapped.topLeft()), Snap(mapped.bottomRight()));
+}
+
+QPointF TEmfPlayer::ToPainter(const QPointF& point) const {
+    return device_ ? Snap(full_.map(point)) : point;
+}
+
+QPainterPath TEmfPlayer::ToPainter(const QPainterPath& path) const {
+    if (!device_) {
+        return path;
+    }
+    QPainterPath mapped = full_.map(path);
+    for (int i = 0; i < mapped.elementCount(); ++i) {
+        const QPointF point = Snap(QPointF(mapped.elementAt(i)));
+        mapped.setElementPositionAt(i, point.x(), point.y());
+    }
+    return mapped;
+}
+
+// Clipping is replaced without switching it off first: Qt forgets a
+// complex clip region set right after clipping was switched off.
+void TEmfPlayer::ApplyClip() {
+    if (dc_.clip && !callerClip_) {
         painter_.setWorldTransform(base_);
-        painter_.setClipRegion(*dc_.clip, callerClip_ ? Qt::IntersectClip : Qt::ReplaceClip);
+        painter_.setClipRegion(*dc_.clip);
+    } else {
+        painter_.setWorldTransform(callerTransform_);
+        if (callerClip_) {
+            painter_.setClipPath(*callerClip_);
+        } else {
+            painter_.setClipping(false);
+        }
+        if (dc_.clip) {
+            painter_.setWorldTransform(base_);
+            painter_.setClipRegion(*dc_.clip, Qt::IntersectClip);
+        }
     }
     transformDirty_ = true;
 }
@@ -263,9 +333,9 @@ void TEmfPlayer::Draw(const QPainterPath& path, bool fill, bool stroke) {
     if (!Ready()) {
         return;
     }
-    painter_.setPen(stroke ? dc_.pen : QPen(Qt::NoPen));
+    painter_.setPen(stroke ? PainterPen() : QPen(Qt::NoPen));
     painter_.setBrush(fill ? dc_.brush : QBrush());
-    painter_.drawPath(path);
+    painter_.drawPath(ToPainter(path));
 }
 
 // The file's rectangles exclude their right and bottom edges.
@@ -277,17 +347,19 @@ void TEmfPlayer::DrawRect(const QRectF& rect, bool fill) {
     if (!Ready()) {
         return;
     }
-    painter_.setPen(dc_.pen);
+    painter_.setPen(PainterPen());
     painter_.setBrush(fill ? dc_.brush : QBrush());
-    painter_.drawRect(rect);
+    painter_.drawRect(ToPainter(rect));
 }
 
-QRectF TEmfPlayer::Box(const TEmfRecord& record) {
+// Boxes exclude their right and bottom device pixels.
+QRectF TEmfPlayer::Box(const TEmfRecord& record) const {
     const double left = std::min(record.I32(8), record.I32(16));
     const double right = std::max(record.I32(8), record.I32(16));
     const double top = std::min(record.I32(12), record.I32(20));
     const double bottom = std::max(record.I32(12), record.I32(20));
-    return QRectF(left, top, std::max(0.0, right - left - 1), std::max(0.0, bottom - top - 1));
+    return QRectF(left, top, std::max(0.0, right - left - pixel_.width()),
+                  std::max(0.0, bottom - top - pixel_.height()));
 }
 
 std::optional<QPolygonF> TEmfPlayer::Points(const TEmfRecord& record, std::size_t countAt,
@@ -507,15 +579,26 @@ void TEmfPlayer::CreatePen(const TEmfRecord& record, bool extended) {
         const std::uint32_t count = extended ? record.U32(48) : 0;
         if (count >= 2 && record.HasArray(52, count, 4)) {
             const double unit = std::max(1.0, pen.widthF());
+            // An odd count repeats once more, so dashes and gaps alternate.
+            const std::uint32_t entries =
+                std::min<std::uint32_t>(count % 2 ? 2 * count : count, 16);
             QList<qreal> pattern;
-            for (std::uint32_t i = 0; i + 1 < count + count % 2 && i < 16; ++i) {
+            for (std::uint32_t i = 0; i < entries; ++i) {
                 const double entry = record.U32(52 + 4 * (i % count));
                 pattern.append(std::clamp(entry / unit, 0.01, 1e4));
             }
-            if (pattern.size() % 2 != 0) {
-                pattern.pop_back();
-            }
             pen.setDashPattern(pattern);
+            // Qt's own styles are drawn as such: its fast line drawing then
+            // gives the same pixels as the painter that recorded them.
+            for (const Qt::PenStyle builtin :
+                 {Qt::DashLine, Qt::DotLine, Qt::DashDotLine, Qt::DashDotDotLine}) {
+                QPen probe = pen;
+                probe.setStyle(builtin);
+                if (probe.dashPattern() == pattern) {
+                    pen = probe;
+                    break;
+                }
+            }
         }
         break;
     }
@@ -653,10 +736,10 @@ void TEmfPlayer::TextOut(const TEmfRecord& record, bool wide) {
     }
     painter_.save();
     if (options & emf::kEtoOpaque) {
-        painter_.fillRect(box.normalized(), dc_.bkColor);
+        painter_.fillRect(ToPainter(box.normalized()), dc_.bkColor);
     }
     if (options & emf::kEtoClipped) {
-        painter_.setClipRect(box.normalized(), Qt::IntersectClip);
+        painter_.setClipRect(ToPainter(box.normalized()), Qt::IntersectClip);
     }
     // Upright text under a transform that only scales and moves is drawn in
     // the painter's device pixels with the font scaled, so it stays crisp and
@@ -665,24 +748,30 @@ void TEmfPlayer::TextOut(const TEmfRecord& record, bool wide) {
     QPointF at = reference;
     double scale = 1;
     double toLogical = 1;
-    if (full_.type() <= QTransform::TxScale && dc_.font.escapement == 0) {
+    if (device_ && dc_.font.escapement == 0) {
         const double sx = std::abs(full_.m11());
         const double sy = std::abs(full_.m22());
         scale = sy;
         toLogical = sx > 0 ? 1 / sx : 0;
-        at = full_.map(reference);
-        painter_.setWorldTransform(QTransform());
+        at = ToPainter(reference);
         if (sy > 0 && std::abs(sx / sy - 1) > 0.01) {
             font.setStretch(std::clamp(static_cast<int>(std::lround(100 * sx / sy)), 1, 4000));
         }
     } else {
+        painter_.setWorldTransform(full_);
         painter_.translate(reference);
         painter_.rotate(-dc_.font.escapement / 10.0);
         at = QPointF();
     }
     const double pixels = dc_.font.height * scale;
     if (pixels >= 0.5 && pixels <= emf::kMaxFontPixels) {
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+        // Whole pixel sizes as such; others through the device's resolution.
+        const int dpi = painter_.device()->logicalDpiY();
+        if (std::abs(pixels - std::round(pixels)) < 0.01 || dpi <= 0) {
+            font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+        } else {
+            font.setPointSizeF(pixels * 72 / dpi);
+        }
         const QFontMetricsF metrics(font);
         const std::uint32_t horizontal = dc_.textAlign & emf::kTaHorizontalMask;
         const std::uint32_t vertical = dc_.textAlign & emf::kTaVerticalMask;
@@ -727,7 +816,7 @@ void TEmfPlayer::DrawBitmap(const TEmfRecord& record, QRectF target, QPointF sou
     if (info.I32(8) > 0) {
         sourceOrigin.setY(image.height() - sourceOrigin.y() - sourceSize.height());
     }
-    painter_.drawImage(target, image, QRectF(sourceOrigin, sourceSize));
+    painter_.drawImage(ToPainter(target), image, QRectF(sourceOrigin, sourceSize));
 }
 
 void TEmfPlayer::PatternBlt(const QRectF& target, std::uint32_t rop) {
@@ -735,9 +824,9 @@ void TEmfPlayer::PatternBlt(const QRectF& target, std::uint32_t rop) {
         return;
     }
     if (rop == emf::kRopPatCopy) {
-        painter_.fillRect(target, dc_.brush);
+        painter_.fillRect(ToPainter(target), dc_.brush);
     } else if (rop == emf::kRopWhiteness || rop == emf::kRopBlackness) {
-        painter_.fillRect(target, rop == emf::kRopWhiteness ? Qt::white : Qt::black);
+        painter_.fillRect(ToPainter(target), rop == emf::kRopWhiteness ? Qt::white : Qt::black);
     }
 }
 
@@ -845,15 +934,16 @@ void TEmfPlayer::Play(const TEmfRecord& r) {
             }
             path_->lineTo(to);
         } else if (Ready()) {
-            painter_.setPen(dc_.pen);
-            painter_.drawLine(dc_.position, to);
+            painter_.setPen(PainterPen());
+            painter_.drawLine(ToPainter(dc_.position), ToPainter(to));
         }
         dc_.position = to;
         break;
     }
     case emf::kSetPixelV:
         if (!path_ && Ready()) {
-            painter_.fillRect(QRectF(r.I32(8), r.I32(12), 1, 1), FromColorRef(r.U32(16)));
+            painter_.fillRect(ToPainter(QRectF(QPointF(r.I32(8), r.I32(12)), pixel_)),
+                              FromColorRef(r.U32(16)));
         }
         break;
     case emf::kRectangle:

@@ -126,7 +126,9 @@ TEmfHeader ReadEmfHeader(std::string_view bytes) {
     }
     header.width = static_cast<int>(width);
     header.height = static_cast<int>(height);
-    header.frame = frame;
+    // Whole pixels of the reference device: the frame is stored in coarser
+    // units than its pixels, and a stretch a hair off scale moves every edge.
+    header.frame = QRectF(std::round(frame.left()), std::round(frame.top()), width, height);
 
     std::size_t offset = header.headerSize;
     std::uint32_t index = 1;

@@ -28,13 +28,30 @@ std::uint32_t ColorRef(const QColor& color) {
            static_cast<std::uint32_t>(color.blue()) << 16;
 }
 
-// Coordinates are 32-bit in the file; anything beyond this is off any page.
-std::int32_t Coord(double value) {
+// The file's logical unit is 1/48 pixel: positions between pixels (centred
+// text, scaled pictures) survive, and every whole or half point size at 96
+// dpi is a whole number of units.
+constexpr int kUnitsPerPixel = 48;
+
+// Logical units of a length in pixels. Coordinates are 32-bit in the file;
+// anything beyond this limit is off any page.
+std::int32_t Coord(double pixels) {
     constexpr double kLimit = 1e9;
+    const double value = pixels * kUnitsPerPixel;
     if (!(value > -kLimit)) {
         return static_cast<std::int32_t>(-kLimit);
     }
     return static_cast<std::int32_t>(std::lround(std::min(value, kLimit)));
+}
+
+// Device pixels covering a rectangle of logical units, for the bounds fields.
+QRect DeviceBounds(const QRect& logical) {
+    const auto down = [](int v) {
+        return v >= 0 ? v / kUnitsPerPixel : -((-v + kUnitsPerPixel - 1) / kUnitsPerPixel);
+    };
+    const auto up = [&](int v) { return -down(-v); };
+    return QRect(QPoint(down(logical.left()), down(logical.top())),
+                 QPoint(up(logical.right()), up(logical.bottom())));
 }
 
 bool Fits16(const QPolygon& polygon) {
@@ -84,7 +101,7 @@ private:
     void SelectStock(TObjectSlot& slot, emf::TStock stock);
     void SelectPen(const QPen& pen);
     void SelectBrush(const QBrush& brush);
-    void SelectFont(const QFont& font, int pixelSize);
+    void SelectFont(const QFont& font, double pixelSize);
     void SetFillMode(Qt::FillRule rule);
 
     void WriteBounds(const QRect& bounds);
@@ -135,7 +152,19 @@ bool TEmfPaintEngine::begin(QPaintDevice*) {
     textColor_ = Qt::black;
     fillRule_ = Qt::OddEvenFill;
     position_.reset();
-    // Text is drawn without a background, positioned at its baseline.
+    // Logical units to pixels, then text without a background, positioned at
+    // its baseline.
+    out_.Begin(emf::kSetMapMode);
+    out_.U32(emf::kMmAnisotropic);
+    out_.End();
+    out_.Begin(emf::kSetWindowExtEx);
+    out_.I32(std::max(width_, 1) * kUnitsPerPixel);
+    out_.I32(std::max(height_, 1) * kUnitsPerPixel);
+    out_.End();
+    out_.Begin(emf::kSetViewportExtEx);
+    out_.I32(std::max(width_, 1));
+    out_.I32(std::max(height_, 1));
+    out_.End();
     out_.Begin(emf::kSetBkMode);
     out_.U32(emf::kTransparent);
     out_.End();
@@ -197,7 +226,9 @@ void TEmfPaintEngine::SetTransform(const QTransform& transform) {
         fontScale_ = std::abs(transform.m22());
     } else {
         pointTransform_ = QTransform();
-        world = transform;
+        // Applied to logical units, giving logical units.
+        world = QTransform::fromScale(1.0 / kUnitsPerPixel, 1.0 / kUnitsPerPixel) * transform *
+                QTransform::fromScale(kUnitsPerPixel, kUnitsPerPixel);
         widthScale_ = fontScale_ = 1;
     }
     if (world == worldTransform_) {
@@ -310,7 +341,7 @@ void TEmfPaintEngine::SelectPen(const QPen& pen) {
     }
     const double deviceWidth =
         pen.isCosmetic() ? std::max(pen.widthF(), 1.0) : pen.widthF() * widthScale_;
-    const auto width = static_cast<std::uint32_t>(std::max<long>(1, std::lround(deviceWidth)));
+    const auto width = static_cast<std::uint32_t>(std::max(1, Coord(deviceWidth)));
     std::uint32_t style = emf::kPsGeometric;
     switch (pen.capStyle()) {
     case Qt::FlatCap:
@@ -405,16 +436,18 @@ void TEmfPaintEngine::SelectBrush(const QBrush& brush) {
     Select(brushSlot_, emf::kCreateBrushIndirect, body.Data());
 }
 
-void TEmfPaintEngine::SelectFont(const QFont& font, int pixelSize) {
+void TEmfPaintEngine::SelectFont(const QFont& font, double pixelSize) {
     TEmfWriter body;
-    body.I32(-pixelSize); // negative: the character height, not the cell height
+    body.I32(-Coord(pixelSize)); // negative: the character height, not the cell height
     body.I32(0);
     body.I32(0);
     body.I32(0);
     body.I32(font.weight());
     body.U8(font.italic() ? 1 : 0);
-    body.U8(font.underline() ? 1 : 0);
-    body.U8(font.strikeOut() ? 1 : 0);
+    // Qt draws underlines and strike-outs as lines of their own, which are
+    // recorded; a font flag as well would draw them twice.
+    body.U8(0);
+    body.U8(0);
     body.U8(1); // default character set
     body.Zeros(4);
     const QString family = font.family().left(kFaceNameLength - 1);
@@ -454,8 +487,8 @@ void TEmfPaintEngine::WriteBox(emf::TRecordType type, const QRectF& rect) {
     out_.Begin(type);
     out_.I32(box.left());
     out_.I32(box.top());
-    out_.I32(box.right() + 1);
-    out_.I32(box.bottom() + 1);
+    out_.I32(box.right() + kUnitsPerPixel);
+    out_.I32(box.bottom() + kUnitsPerPixel);
     out_.End();
 }
 
@@ -495,7 +528,7 @@ void TEmfPaintEngine::WritePolygonRecord(emf::TRecordType single16, emf::TRecord
                                          const QPolygon& polygon) {
     const bool small = Fits16(polygon);
     out_.Begin(small ? single16 : single32);
-    WriteBounds(polygon.boundingRect());
+    WriteBounds(DeviceBounds(polygon.boundingRect()));
     out_.U32(static_cast<std::uint32_t>(polygon.size()));
     for (const QPoint& point : polygon) {
         if (small) {
@@ -525,7 +558,7 @@ void TEmfPaintEngine::WritePolygons(emf::TRecordType single16, emf::TRecordType 
         small = small && Fits16(polygon);
     }
     out_.Begin(small ? many16 : many32);
-    WriteBounds(bounds);
+    WriteBounds(DeviceBounds(bounds));
     out_.U32(static_cast<std::uint32_t>(polygons.size()));
     out_.U32(points);
     for (const QPolygon& polygon : polygons) {
@@ -621,7 +654,7 @@ void TEmfPaintEngine::drawImage(const QRectF& target, const QImage& image, const
     constexpr std::uint32_t kFixedSize = 80;
     const auto infoSize = static_cast<std::uint32_t>(dib.info.size());
     out_.Begin(emf::kStretchDIBits);
-    WriteBounds(box);
+    WriteBounds(DeviceBounds(box));
     out_.I32(box.left());
     out_.I32(box.top());
     out_.I32(0);
@@ -647,16 +680,16 @@ void TEmfPaintEngine::drawTextItem(const QPointF& position, const QTextItem& tex
         return;
     }
     QFont font = textItem.font();
-    const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96 / 72;
-    const int pixelSize = std::max(1, static_cast<int>(std::lround(pixels * fontScale_)));
-    SelectFont(font, pixelSize);
+    const double pixels =
+        (font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96 / 72) * fontScale_;
+    SelectFont(font, pixels);
     if (pen_.color().rgb() != textColor_.rgb()) {
         textColor_ = pen_.color();
         out_.Begin(emf::kSetTextColor);
         out_.U32(ColorRef(textColor_));
         out_.End();
     }
-    font.setPixelSize(pixelSize);
+    font.setPointSizeF(pixels * 72 / 96);
     if (!metrics_ || font != metricsFont_) {
         metricsFont_ = font;
         metrics_.emplace(font);
@@ -686,7 +719,7 @@ void TEmfPaintEngine::drawTextItem(const QPointF& position, const QTextItem& tex
     long written = 0;
     for (const QChar c : text) {
         x += c.isLowSurrogate() ? 0 : metrics_->horizontalAdvance(c);
-        const long next = std::lround(x);
+        const long next = Coord(x);
         out_.I32(static_cast<std::int32_t>(next - written));
         written = next;
     }
@@ -718,6 +751,10 @@ int TEmfPaintDevice::metric(PaintDeviceMetric metric) const {
         return INT_MAX;
     case PdmDepth:
         return 32;
+    case PdmDevicePixelRatio:
+        return 1;
+    case PdmDevicePixelRatioScaled:
+        return static_cast<int>(devicePixelRatioFScale());
     case PdmDpiX:
     case PdmDpiY:
     case PdmPhysicalDpiX:

@@ -11,6 +11,8 @@ constexpr std::int32_t kDeviceWidth = 1920;
 constexpr std::int32_t kDeviceHeight = 1080;
 constexpr std::int32_t kDeviceWidthMm = 508;
 constexpr std::int32_t kDeviceHeightMm = 286;
+constexpr std::int32_t kDeviceWidthUm = 508000;
+constexpr std::int32_t kDeviceHeightUm = 285750;
 
 std::int32_t PixelsToHundredthsMm(std::int64_t pixels) {
     return static_cast<std::int32_t>((pixels * 2540 + 48) / 96);
@@ -105,8 +107,8 @@ std::string EmfFileBytes(int width, int height, std::uint16_t handles, std::stri
     out.U32(0); // no pixel format
     out.U32(0);
     out.U32(0); // no OpenGL
-    out.I32(kDeviceWidthMm * 1000);
-    out.I32(kDeviceHeightMm * 1000);
+    out.I32(kDeviceWidthUm);
+    out.I32(kDeviceHeightUm);
     out.End();
     out.Raw(records);
     out.Begin(emf::kEof);

@@ -10,8 +10,10 @@
 #include <algorithm>
 
 TPageImage::TPageImage(IReport3Page& page)
-    : size_(PageSizePixels(page)), widthMm_(page.GetWidth()), heightMm_(page.GetHeight()) {
-    QPainter painter(&picture_);
+    : picture_(std::max(1, PageSizePixels(page).width()),
+               std::max(1, PageSizePixels(page).height())),
+      size_(PageSizePixels(page)), widthMm_(page.GetWidth()), heightMm_(page.GetHeight()) {
+    QPainter painter(&picture_.PaintDevice());
     PaintPage(page, painter);
 }
 
@@ -19,11 +21,7 @@ void TPageImage::Play(QPainter& painter, const QRectF& target) const {
     if (size_.isEmpty() || target.isEmpty()) {
         return;
     }
-    painter.save();
-    painter.translate(target.topLeft());
-    painter.scale(target.width() / size_.width(), target.height() / size_.height());
-    painter.drawPicture(0, 0, picture_);
-    painter.restore();
+    picture_.Play(painter, target);
 }
 
 void PlayPage(IReport3Page& page, QPainter& painter, const QRectF& target) {

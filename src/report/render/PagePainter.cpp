@@ -47,9 +47,11 @@ void DrawFrameLine(QPainter& painter, const TPageContext& page, int x, int y, in
     const auto run = [&](int from, int to) {
         // Squares around pixels from..to of the side.
         if (horizontal) {
-            painter.fillRect(QRect(x - h + from, y - h, to - from + 2 * h + 1, 2 * h + 1), Qt::black);
+            painter.fillRect(QRect(x - h + from, y - h, to - from + 2 * h + 1, 2 * h + 1),
+                             Qt::black);
         } else {
-            painter.fillRect(QRect(x - h, y - h + from, 2 * h + 1, to - from + 2 * h + 1), Qt::black);
+            painter.fillRect(QRect(x - h, y - h + from, 2 * h + 1, to - from + 2 * h + 1),
+                             Qt::black);
         }
     };
     if (side.Style == 'b') {
@@ -84,7 +86,8 @@ void PaintText(IReport3Text& text, QPainter& painter, const TPageContext& page) 
     const int width = Pixels(text.GetW());
     const int height = Pixels(text.GetH());
     if (text.GetColor() != kNoColor && right > x && bottom > y) {
-        painter.fillRect(QRect(QPoint(x, y), QPoint(right - 1, bottom - 1)), ColorOf(text.GetColor()));
+        painter.fillRect(QRect(QPoint(x, y), QPoint(right - 1, bottom - 1)),
+                         ColorOf(text.GetColor()));
     }
     const std::string content = PageContent(text.GetText(), page.Number, page.Count);
     const TAlignmentInsets insets = AlignmentInsets(text.GetAlign());

@@ -43,7 +43,9 @@ TReportServices MakeQtReportServices(std::shared_ptr<IReportPrinter> printer) {
     services.ExportText = [](const IReport3& report, std::string_view fileName) {
         ExportText(report, fileName);
     };
-    services.RenderPage = [](IReport3Page& page) { return std::make_shared<const TPageImage>(page); };
+    services.RenderPage = [](IReport3Page& page) {
+        return std::make_shared<const TPageImage>(page);
+    };
     services.DrawPage = [](const IPageImage& image, IReport3Canvas& canvas, std::int32_t zoom,
                            std::int32_t x, std::int32_t y) {
         ShowPageImage(AsPageImage(image), canvas.Painter(), zoom, x, y);

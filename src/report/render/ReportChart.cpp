@@ -83,9 +83,9 @@ void PaintChart(QPainter& painter, const TChartRequest& chart, QSize size) {
     }
     const double step = plot.width() / static_cast<double>(categories);
     for (std::size_t c = 0; c < categories; ++c) {
-        painter.drawText(QRectF(plot.left() + step * static_cast<double>(c), plot.bottom() + 2, step,
-                                line),
-                         Qt::AlignHCenter | Qt::AlignTop, ToQString(chart.Labels[c]));
+        painter.drawText(
+            QRectF(plot.left() + step * static_cast<double>(c), plot.bottom() + 2, step, line),
+            Qt::AlignHCenter | Qt::AlignTop, ToQString(chart.Labels[c]));
     }
     for (std::size_t s = 0; s < seriesCount; ++s) {
         const QColor color = SeriesColor(s);

@@ -30,7 +30,6 @@ std::string ReportPdfBytes(IReport3& report) {
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("report3"));
         QPainter painter;
         for (std::int32_t number = 1; number <= report.PageCount(); ++number) {
             const auto page = report.GetPage(number);

@@ -212,13 +212,53 @@ TEST(Store, AFailedSaveKeepsTheChangeForTheNextOne) {
         store.SaveBanks();
         FAIL();
     } catch (const EFileError& e) {
-        EXPECT_EQ(std::string(e.what()).rfind("Cannot create file \"Banks.xml\". ", 0), 0u)
-            << e.what();
+        EXPECT_STREQ(e.what(), "Cannot create file \"Banks.xml\". Is a directory");
     }
     std::filesystem::remove(dirs.Work / "Banks.xml");
     store.SaveBanks();
     EXPECT_NE(ReadFile(dirs.Work / "Banks.xml").find(Cp1251ToUtf8("Новый")), std::string::npos);
     EXPECT_NE(ReadFile(dirs.Work / "Banks.xml"), before);
+}
+
+TEST(Store, AReadOnlyTableFileIsLeftAsItIsAndTheChangeWaitsInMemory) {
+    TDirs dirs;
+    TStore store(dirs.Work.path(), dirs.Program.path());
+    store.Open();
+    const auto file = dirs.Work / "Firms.xml";
+    const std::string before = ReadFile(file);
+    std::filesystem::permissions(file, std::filesystem::perms(0444));
+    store.Firms().Append();
+    store.Firms().FieldByName("Name").SetString("Новая");
+    store.Firms().Post();
+    try {
+        store.SaveFirms();
+        FAIL() << "a read-only file was replaced";
+    } catch (const EFileError& e) {
+        EXPECT_STREQ(e.what(), "Cannot create file \"Firms.xml\". Permission denied");
+    }
+    EXPECT_EQ(ReadFile(file), before);
+    EXPECT_EQ(std::filesystem::status(file).permissions(), std::filesystem::perms(0444));
+    std::filesystem::permissions(file, std::filesystem::perms(0644));
+    store.SaveFirms();
+    EXPECT_NE(ReadFile(file).find(Cp1251ToUtf8("Новая")), std::string::npos);
+}
+
+TEST(Store, AReadOnlyDataFileIsLeftAsItIs) {
+    TDirs dirs;
+    WriteFile(dirs.Program / "Data.txt", "");
+    TStore store(dirs.Work.path(), dirs.Program.path());
+    store.Open();
+    store.EarnSources().AddSection("1").SetAttribute("Name", "Торговая выручка");
+    std::filesystem::permissions(dirs.Program / "Data.txt", std::filesystem::perms(0444));
+    try {
+        store.SaveEarnSources();
+        FAIL() << "a read-only file was replaced";
+    } catch (const EFileError& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot create file \"" +
+                                             (dirs.Program / "Data.txt").string() +
+                                             "\". Permission denied");
+    }
+    EXPECT_EQ(ReadFile(dirs.Program / "Data.txt"), "");
 }
 
 TEST(Store, WithoutDataFileTheTreeStartsEmptyAndTheFileIsWrittenAtTheEnd) {

@@ -1,6 +1,7 @@
 // The workbook and separated values made from a report's rows and cells.
 #include "report/export/ReportExport.h"
 
+#include "report/export/ExcelStyle.h"
 #include "report/export/ExcelText.h"
 
 #include "report/ReportError.h"
@@ -127,6 +128,26 @@ TEST(ExportWorkbook, CellsKeepTheirLookInTheirStyle) {
     EXPECT_EQ(book.Styles()[0].FontStyle, kFontBold);
     EXPECT_EQ(book.Styles()[0].Alignment, 3);
     EXPECT_EQ(book.Styles()[1].Borders, "1111");
+}
+
+TEST(ExportWorkbook, OnlyAnEightCharacterFrameIsReducedToItsWidths) {
+    const auto report = MakeReport();
+    const auto row = report->AddRow(Mm(5));
+    row->AddStyledCell("40", "x", "2b1b2b1b", 5, 10, 0);
+    row->AddStyledCell("40", "y", "2b1b2b1b3", 5, 10, 0);
+    const TExcelXML book = BuildWorkbook(*report);
+    ASSERT_EQ(book.Styles().size(), 2u);
+    EXPECT_EQ(book.Styles()[0].Borders, "2121");
+    // Any other length goes to the writer as it is, which reads the first four
+    // characters and skips what is no weight.
+    EXPECT_EQ(book.Styles()[1].Borders, "2b1b2b1b3");
+    const std::vector<std::string> lines = ExcelStyleLines(book.Styles()[1]);
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 2, lines.begin() + 6),
+              (std::vector<std::string>{
+                  "   <Borders>",
+                  "    <Border ss:Position=\"Left\" ss:LineStyle=\"Continuous\" ss:Weight=\"2\"/>",
+                  "    <Border ss:Position=\"Right\" ss:LineStyle=\"Continuous\" ss:Weight=\"1\"/>",
+                  "   </Borders>"}));
 }
 
 TEST(ExportWorkbook, AnEmptyReportGivesOneEmptyWorksheet) {

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 
 using testing_support::HaveProgram;
 using testing_support::ReadFile;
@@ -106,11 +107,37 @@ TEST(ExportFiles, AFileThatCannotBeWrittenIsAnErrorAndNoCrash) {
     EXPECT_THROW(ExportText(*report, missing), EFileError);
 }
 
+TEST(ExportFiles, AReadOnlyFileIsNeverReplaced) {
+    const auto report = report_test::MakeReport();
+    report->AddRow(report_test::Mm(5))->AddCell("40")->SetText("new");
+    report->Build();
+    const TempDir dir;
+    const std::vector<std::pair<const char*, std::function<void(const std::string&)>>> writers = {
+        {"book.xml", [&](const std::string& name) { ExportWorkbook(*report, name); }},
+        {"cells.csv", [&](const std::string& name) { ExportText(*report, name); }},
+        {"pages.rp3", [&](const std::string& name) { report->SavePagesToFile(name); }},
+    };
+    for (const auto& [fileName, write] : writers) {
+        const std::string name = (dir / fileName).string();
+        testing_support::WriteFile(name, "old");
+        std::filesystem::permissions(name, std::filesystem::perms(0444));
+        try {
+            write(name);
+            ADD_FAILURE() << fileName << " was replaced";
+        } catch (const EFileError& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "Cannot create file \"" + name + "\". Permission denied");
+        }
+        EXPECT_EQ(ReadFile(name), "old") << fileName;
+    }
+}
+
 TEST(SpreadsheetPeer, ASpreadsheetProgramReadsTheCellsAndMerges) {
     const char* program = SpreadsheetProgram();
     if (program == nullptr)
-        GTEST_SKIP() << "No spreadsheet program: install libreoffice-calc-nogui to open the "
-                        "workbook in LibreOffice";
+        GTEST_SKIP() << "No spreadsheet program (libreoffice or soffice) on the PATH: "
+                        "scripts/install-deps --test installs libreoffice-calc-nogui, which "
+                        "opens the workbook in this test";
     const TempDir dir;
     const auto workbook = RunReport3(dir, "merged.xml");
 

@@ -31,7 +31,8 @@ TEST(WorkbookGrid, LengthsRoundToThirdsOfAMillimetreHalfToEven) {
 TEST(WorkbookGrid, FrameCodesBecomeFourBorderWeights) {
     EXPECT_EQ(FrameToBorders("1"), "1111");
     EXPECT_EQ(FrameToBorders("1b2b1b2b"), "1212");
-    EXPECT_EQ(FrameToBorders("1b2b1b2bxyz"), "1212");
+    EXPECT_EQ(FrameToBorders("1b2b1b2bxyz"), "1b2b1b2bxyz"); // only eight are reduced
+    EXPECT_EQ(FrameToBorders("1b2b1b2"), "1b2b1b2");
     EXPECT_EQ(FrameToBorders("1010"), "1010");
     EXPECT_EQ(FrameToBorders("12"), "12");
     EXPECT_EQ(FrameToBorders(""), "");
