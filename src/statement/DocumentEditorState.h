@@ -13,11 +13,19 @@
 //   cbFromFirm ... cbToBank   Firms() / Banks() items, SelectedID(list)
 //   LSum, LSourceSum          CashLabel(), SourceLabel() (text, green or red)
 //
-// After a key in a count cell: SetCount (recomputes and balances with
-// auto-fill); after a key in an amount cell: SetAmount (balances without).
-// "Сохранить": Check(), then, when it passed, Save(). "Печать": Check(),
-// then PrintVariables(). The main window's print of a listed statement:
-// SetDocumentID(id), Load(Now()), PrintVariables(), without the check.
+// The count grid's labels, value texts and codes are Denominations(). Typed
+// characters go through the filters of EditorKeys.h. After a key in a count
+// cell: SetCount (recomputes and balances with auto-fill); after a key in an
+// amount cell: SetAmount (balances without). A browse button: the browser
+// starts at SelectedID(list); on OK, Select(list, its ID); in every case
+// RebuildFirmLists or RebuildBankLists. "Сохранить": Check(), then, when it
+// passed, Save(). "Печать": Check(), then LoadStatementReport (in
+// StatementReport.h) with PrintVariables() and the working directory, then
+// the preview. The main window's print of a listed statement:
+// SetDocumentID(id), Load(Now()) and the same printing, without the check.
+// Earn-source "Удалить": IsOnlySource() (warn, then Change), else ask
+// DeleteQuestion() and DeleteCurrentSource(); the editor's fields are judged
+// by CheckEarnSourceInput (EarnSourceInput.h).
 #include "statement/ChoiceList.h"
 #include "statement/EditorTotals.h"
 #include "statement/PrintVariables.h"

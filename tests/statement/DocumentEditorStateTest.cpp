@@ -184,7 +184,17 @@ TEST_F(DocumentEditor, SourcesMustMatchTheTotalToTheLastFraction) {
     EXPECT_FALSE(editor_.SourceLabel().Good);
 }
 
-TEST_F(DocumentEditor, NoAmountAtAllAsksForOne) {
+TEST_F(DocumentEditor, HugePastedAmountsOnlyMakeTheSplitDiffer) {
+    AddSources(2);
+    FillValid();
+    editor_.SetAmount(2, "900000000000000");
+    editor_.SetAmount(3, "900000000000000");
+    EXPECT_FALSE(editor_.SourceLabel().Good);
+    editor_.SetCount(1, "2"); // the current source takes the most negative rest
+    EXPECT_FALSE(editor_.Check().Passed);
+}
+
+TEST_F(DocumentEditor, CountsWorthNothingSendTheUserBackToTheCounts) {
     FillValid();
     editor_.SetCount(1, "");
     editor_.SetCount(6, "");
@@ -193,12 +203,23 @@ TEST_F(DocumentEditor, NoAmountAtAllAsksForOne) {
     EXPECT_EQ(editor_.Check().Focus, TEditorControl::Cash);
 }
 
-TEST_F(DocumentEditor, AnUnreadableAmountAfterABalancedSplitIsNotDroppedSilently) {
+TEST_F(DocumentEditor, AnUnreadableAmountEndsTheWalkAndIsNeverDroppedSilently) {
     AddSources(2);
     FillValid();
+    // Before any amount: nothing was gathered, so the user is asked for one.
+    editor_.SetCurrentSource(2);
+    editor_.SetAmount(1, ",");
+    TCheckResult result = editor_.Check();
+    EXPECT_EQ(result.Message, "Введите сумму в соответствующем источнике поступления");
+    EXPECT_EQ(result.Focus, TEditorControl::Source);
+    EXPECT_EQ(editor_.Statement().CurrentSource, 1);
+
+    // After a split that adds up: saving would lose it, so it is named.
+    editor_.SetAmount(1, "");
+    editor_.SetAmount(2, "");
     editor_.SetCurrentSource(1);
     editor_.SetAmount(3, "1,2,3");
-    const TCheckResult result = editor_.Check();
+    result = editor_.Check();
     EXPECT_FALSE(result.Passed);
     EXPECT_EQ(result.Message, "Неверная сумма в источнике поступления \"1. Источник\"");
     EXPECT_EQ(result.Focus, TEditorControl::Source);
@@ -235,6 +256,21 @@ TEST_F(DocumentEditor, SavingANewStatementTakesTheTablesIDAndAnOldOneKeepsIt) {
     again.SetBagNumber("13");
     ASSERT_TRUE(again.Save());
     EXPECT_EQ(again.DocumentID(), id);
+    EXPECT_EQ(reopened.Documents().RecordCount(), 1u);
+}
+
+TEST_F(DocumentEditor, AReadOnlyStatementsFileFailsTheSaveAndARetryAddsNoSecondRecord) {
+    FillValid();
+    const std::filesystem::path file = store_.TablePath(TStoreTable::Documents);
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);
+    EXPECT_THROW(editor_.Save(), EAppError);
+    std::filesystem::permissions(file, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+    ASSERT_TRUE(editor_.Save());
+    TStore reopened(dir_.path(), dir_.path());
+    ASSERT_TRUE(reopened.Open().empty());
     EXPECT_EQ(reopened.Documents().RecordCount(), 1u);
 }
 

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <initializer_list>
 #include <sstream>
 #include <utility>
@@ -141,7 +143,7 @@ std::vector<std::string> Thrice(const std::string& text) {
 
 } // namespace
 
-TEST_F(StatementPrint, EveryValueStandsBesideItsLabelInAllThreeParts) {
+TEST_F(StatementPrint, EveryValueStandsBesideItsLabelOnAllThreeSheets) {
     const TRun run = RunStatement(Arguments("out.rp3"));
     ASSERT_EQ(run.Status, kExitSuccess) << run.Errors;
     const std::vector<TPlaced> texts = TextsOfOnlyPage(dir_ / "out.rp3");
@@ -160,7 +162,7 @@ TEST_F(StatementPrint, EveryValueStandsBesideItsLabelInAllThreeParts) {
     EXPECT_EQ(Beside(texts, "БИК"), biks);
     EXPECT_EQ(Beside(texts, "Источник поступления"), Thrice("Торговая выручка"));
     EXPECT_EQ(Beside(texts, "Сумма прописью", true),
-              Thrice("Пять тысяч триста один рубль 00 копеек"));
+              Thrice(" Пять тысяч триста один рубль 00 копеек")); // kept off the frame
     EXPECT_EQ(Beside(texts, "Сумма цифрами", true), Thrice("5301,00"));
     // The symbol table: the used source in its first row, the others empty.
     EXPECT_EQ(Beside(texts, "Символ", true), Thrice("02"));
@@ -193,6 +195,7 @@ TEST_F(StatementPrint, EveryValueStandsBesideItsLabelInAllThreeParts) {
 TEST_F(StatementPrint, TheWholeFormFitsOnOnePageInsideTheMargins) {
     const TRun run = RunStatement(Arguments("out.rp3"));
     ASSERT_EQ(run.Status, kExitSuccess) << run.Errors;
+    EXPECT_EQ(run.Errors, ""); // no row failed to be placed
     int cuts = 0;
     for (const TPlaced& text : TextsOfOnlyPage(dir_ / "out.rp3")) {
         EXPECT_GE(text.X, 80000) << text.Text;
@@ -205,7 +208,7 @@ TEST_F(StatementPrint, TheWholeFormFitsOnOnePageInsideTheMargins) {
          at = pages.find("frame=\"0a0a0a1c\"", at + 1)) {
         ++cuts;
     }
-    EXPECT_EQ(cuts, 2); // dashed cut lines between the three parts
+    EXPECT_EQ(cuts, 2); // dashed cut lines between the three sheets
 }
 
 TEST_F(StatementPrint, EveryOutputFormOfTheCommandWorks) {
@@ -214,6 +217,74 @@ TEST_F(StatementPrint, EveryOutputFormOfTheCommandWorks) {
         EXPECT_EQ(run.Status, kExitSuccess) << output << run.Errors;
         EXPECT_NE(ReadFile(dir_ / output).find("5301,00"), std::string::npos) << output;
     }
+}
+
+namespace {
+
+// The lines of `text` holding every one of `pieces`.
+int LinesWithAll(const std::string& text, std::initializer_list<std::string> pieces) {
+    int count = 0;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const std::string line = text.substr(start, end - start);
+        bool all = true;
+        for (const std::string& piece : pieces) {
+            all = all && line.find(piece) != std::string::npos;
+        }
+        count += all ? 1 : 0;
+        start = end + 1;
+    }
+    return count;
+}
+
+} // namespace
+
+TEST_F(StatementPrint, PdfReadsBackWithEveryValueOnItsLine) {
+    if (!testing_support::HaveProgram("pdftotext") || !testing_support::HaveProgram("pdfinfo")) {
+        GTEST_SKIP() << "poppler-utils (pdftotext, pdfinfo) are not installed";
+    }
+    const std::string program = std::string(std::getenv("VED_BINARY_DIR")) + "/bin/report3";
+    const std::filesystem::path pdf = dir_ / "out.pdf";
+    std::string command = "'" + program + "'";
+    for (const std::string& argument : Arguments("out.pdf")) {
+        command += " '" + argument + "'";
+    }
+    ASSERT_EQ(testing_support::RunCommand(command + " 2>'" + (dir_ / "err").string() + "'"), 0)
+        << ReadFile(dir_ / "err");
+    if (ReadFile(pdf).rfind("%PDF", 0) != 0) {
+        GTEST_SKIP() << "this build of report3 writes no PDF";
+    }
+    ASSERT_EQ(testing_support::RunCommand("pdfinfo '" + pdf.string() + "' >'" +
+                                          (dir_ / "info").string() + "'"),
+              0);
+    const std::string info = ReadFile(dir_ / "info");
+    const std::size_t pages = info.find("Pages:");
+    ASSERT_NE(pages, std::string::npos) << info;
+    const std::size_t count = info.find_first_not_of(' ', pages + 6);
+    EXPECT_EQ(info.substr(count, info.find('\n', count) - count), "1") << info;
+    ASSERT_EQ(testing_support::RunCommand("pdftotext -layout '" + pdf.string() + "' '" +
+                                          (dir_ / "out.txt").string() + "'"),
+              0);
+    const std::string text = Utf8ToCp1251(ReadFile(dir_ / "out.txt"));
+    EXPECT_EQ(LinesWithAll(text, {"ПРЕПРОВОДИТЕЛЬНАЯ ВЕДОМОСТЬ К СУМКЕ № 12", "0402300"}), 1)
+        << text;
+    EXPECT_EQ(LinesWithAll(text, {"НАКЛАДНАЯ К СУМКЕ № 12"}), 1);
+    EXPECT_EQ(LinesWithAll(text, {"КВИТАНЦИЯ К СУМКЕ № 12"}), 1);
+    EXPECT_EQ(LinesWithAll(text, {"Дата", "«01» марта 2017 г."}), 3);
+    EXPECT_EQ(LinesWithAll(text, {"От кого", "ООО Вноситель"}), 3);
+    EXPECT_EQ(LinesWithAll(text, {"Банк-вноситель", "Банк А", "БИК", "044525225"}), 3);
+    EXPECT_EQ(LinesWithAll(text, {"Получатель", "ООО Получатель", "ИНН", "7707083893"}), 3);
+    EXPECT_EQ(LinesWithAll(text, {"40702810900000000001", "30101810400000000225"}), 3);
+    EXPECT_EQ(LinesWithAll(text, {"Банк-получатель", "Банк Б", "044525000"}), 3);
+    EXPECT_EQ(LinesWithAll(text, {"Источник поступления", "Торговая выручка"}), 3);
+    EXPECT_EQ(LinesWithAll(text, {"Пять тысяч триста один рубль 00 копеек"}), 3);
+    EXPECT_EQ(LinesWithAll(text, {"02", "5 301,00"}), 3);
+    EXPECT_EQ(LinesWithAll(text, {"5000 руб.", "1", "5000,00"}), 1);
+    EXPECT_EQ(LinesWithAll(text, {"100 руб.", "3", "300,00"}), 1);
+    EXPECT_EQ(LinesWithAll(text, {"50 коп.", "2", "1,00"}), 1);
+    EXPECT_EQ(LinesWithAll(text, {"Итого", "5301,00"}), 1);
+    EXPECT_EQ(LinesWithAll(text, {"Поле для банка"}), 1);
 }
 
 TEST_F(StatementPrint, MissingStatementTemplateOrTablesFailWithAMessage) {

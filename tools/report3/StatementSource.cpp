@@ -2,6 +2,7 @@
 
 #include "app/store/Store.h"
 #include "statement/DocumentEditorState.h"
+#include "statement/StatementReport.h"
 #include "statement/StatementTemplate.h"
 #include "text/DateTime.h"
 #include "text/Errors.h"
@@ -31,7 +32,7 @@ void BindStatement(TReport3Options& options, const std::filesystem::path& progra
     editor.SetDocumentID(options.StatementID);
     editor.Load(Now());
     options.Variables = editor.PrintVariables();
-    options.Margins = TIntRect{8, 8, 8, 8};
+    options.Margins = kStatementMargins;
     options.ReportCode = "";
     options.TemplateFile = PathToText(LocateStatementTemplate(directory));
 }
