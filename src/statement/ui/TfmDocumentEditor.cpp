@@ -3,9 +3,10 @@
 #include "controls/MessageDialog.h"
 #include "controls/VertGrid.h"
 #include "reference/WindowStyle.h"
+#include "report/TReport3.h"
 #include "statement/EditorKeys.h"
+#include "statement/StatementReport.h"
 #include "statement/ui/DocumentEditorChoices.h"
-#include "statement/ui/StatementReport.h"
 #include "statement/ui/TfmEarnSourceEditor.h"
 #include "statement/ui/TypedCharFilter.h"
 #include "text/qt/QtCodec.h"
@@ -33,6 +34,14 @@ TDateTime WithDate(TDateTime value, QDate date) {
     return EncodeDateTime(date.year(), date.month(), date.day(), time.Hour, time.Minute,
                           time.Second, time.Millisecond)
         .value_or(value);
+}
+
+// The statement's form, built from the variables, in the preview.
+void PreviewStatement(const TVariableList& variables, const TReportServices& services,
+                      const std::filesystem::path& directory) {
+    const std::shared_ptr<IReport3> report = TReport3::Create(services);
+    LoadStatementReport(*report, variables, directory);
+    report->Preview();
 }
 
 void ShowLabel(QLabel& label, const TEditorLabel& shown) {
@@ -113,7 +122,7 @@ bool TfmDocumentEditor::EditStatement(std::int64_t id) {
 void TfmDocumentEditor::PrintStatement(std::int64_t id) {
     SetDocumentID(id);
     state_.Load(Now());
-    PrintStatementReport(state_.PrintVariables(), reportServices_, templateDirectory_);
+    PreviewStatement(state_.PrintVariables(), reportServices_, templateDirectory_);
 }
 
 void TfmDocumentEditor::showEvent(QShowEvent* event) {
@@ -296,6 +305,6 @@ void TfmDocumentEditor::BtnOKClick() {
 
 void TfmDocumentEditor::BtnPrintClick() {
     if (RunCheck()) {
-        PrintStatementReport(state_.PrintVariables(), reportServices_, templateDirectory_);
+        PreviewStatement(state_.PrintVariables(), reportServices_, templateDirectory_);
     }
 }
