@@ -9,10 +9,14 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
     list(APPEND VED_CXX_OPTIONS -finput-charset=UTF-8 -fexec-charset=CP1251)
 endif()
 
-# ved_library(NAME [DEPS lib...]): every .cpp in the current folder.
+# ved_library(NAME [EXCLUDE file...] [DEPS lib...]): every .cpp in the current
+# folder but the excluded ones.
 function(ved_library name)
-    cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "DEPS;EXCLUDE" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    foreach(excluded IN LISTS ARG_EXCLUDE)
+        list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${excluded})
+    endforeach()
     add_library(${name} STATIC ${sources})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${name} PUBLIC ${ARG_DEPS})

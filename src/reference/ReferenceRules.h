@@ -40,6 +40,8 @@ struct TListedRecord {
     std::int64_t ID = 0;
     std::string Name;
     bool Default = false;
+
+    bool operator==(const TListedRecord&) const = default;
 };
 
 // The records the list shows, in table order: every record not marked

@@ -1,5 +1,6 @@
 #include "reference/TReferenceEditor.h"
 
+#include "reference/DeferredErrors.h"
 #include "reference/TextBoxGuard.h"
 #include "reference/WindowStyle.h"
 #include "text/qt/QtCodec.h"
@@ -18,7 +19,7 @@ constexpr int kBoxPitch = 34;
 constexpr int kLabelWidth = 120;
 constexpr int kBoxLeft = kMargin + kLabelWidth + 8;
 constexpr int kBoxHeight = 21;
-constexpr int kButtonWidth = 75;
+constexpr int kButtonWidth = 85;
 constexpr int kButtonHeight = 25;
 
 void SaveTable(TStore& store, TStoreTable table) {
@@ -66,7 +67,8 @@ TReferenceEditor::TReferenceEditor(TStore& store, const TEditorLayout& layout, Q
     }
     setTabOrder(btnOK_, btnCancel_);
 
-    connect(btnOK_, &QPushButton::clicked, this, [this] { BtnOKClick(); });
+    connect(btnOK_, &QPushButton::clicked, this,
+            [this] { RunDeferringErrors([this] { BtnOKClick(); }); });
     connect(btnCancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -60,7 +60,9 @@ public:
             return true;
         }
         const QString text = key->text();
-        if (text.size() != 1 || !text[0].isPrint()) {
+        const bool shortcut =
+            (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+        if (shortcut || text.size() != 1 || !text[0].isPrint()) {
             return false; // editing and shortcut keys keep their meaning
         }
         return !Encodable(text[0]) || !KeyTyped(kind_, FromQString(text)[0]);

@@ -1,8 +1,14 @@
 #include "reference/ReferenceTestSupport.h"
 
+#include "text/qt/QtCodec.h"
+
+#include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
+#include <QMessageBox>
 #include <QTimer>
+#include <QtTest>
 
 #include <chrono>
 
@@ -14,6 +20,7 @@ using namespace std::chrono_literals;
 
 constexpr auto kPollInterval = 10ms;
 constexpr int kPollLimit = 500; // five seconds
+constexpr auto kWatchdogTime = 20s;
 
 void CloseModalWindows() {
     while (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
@@ -24,7 +31,18 @@ void CloseModalWindows() {
 void Poll(const char* objectName, std::function<void(QWidget&)> action, int left) {
     QWidget* modal = QApplication::activeModalWidget();
     if (modal != nullptr && modal->objectName() == QLatin1String(objectName)) {
-        action(*modal);
+        if (!QTest::qWaitForWindowActive(modal)) {
+            ADD_FAILURE() << objectName << " never became active";
+        }
+        try {
+            action(*modal);
+        } catch (const std::exception& error) {
+            ADD_FAILURE() << error.what();
+        }
+        // A test that cannot go on must not leave a modal loop running.
+        if (testing::Test::HasFatalFailure() || testing::Test::HasNonfatalFailure()) {
+            CloseModalWindows();
+        }
         return;
     }
     if (left == 0) {
@@ -39,9 +57,34 @@ void Poll(const char* objectName, std::function<void(QWidget&)> action, int left
 
 } // namespace
 
-std::vector<std::string>& EscapedErrors() {
-    static std::vector<std::string> errors;
-    return errors;
+void TypeText(QWidget& widget, std::string_view text) {
+    for (const QChar c : ToQString(text)) {
+        const Qt::Key key =
+            c.unicode() < 128 ? QTest::asciiToKey(static_cast<char>(c.unicode())) : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Click, &widget, key, QString(c), Qt::NoModifier);
+    }
+}
+
+void Paste(QWidget& widget, std::string_view text) {
+    QGuiApplication::clipboard()->setText(ToQString(text));
+    QTest::mouseClick(&widget, Qt::LeftButton); // into the box, as a user would
+    QTest::keyClick(&widget, Qt::Key_V, Qt::ControlModifier);
+}
+
+std::string ErrorBoxOf(const std::function<void()>& trigger) {
+    trigger();
+    // The error is raised again from the event loop, where its box comes up.
+    std::string text;
+    bool shown = false;
+    WhenModal("MessageBox", [&](QWidget& box) {
+        shown = true;
+        EXPECT_EQ(FromQString(box.windowTitle()), "Препроводительная ведомость");
+        text = FromQString(static_cast<QMessageBox&>(box).text());
+        QTest::mouseClick(&Child<QAbstractButton>(box, "OK"), Qt::LeftButton);
+    });
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(shown) << "no error box";
+    return text;
 }
 
 void WhenModal(const char* objectName, std::function<void(QWidget&)> action) {
@@ -51,14 +94,19 @@ void WhenModal(const char* objectName, std::function<void(QWidget&)> action) {
 }
 
 void TReferenceTest::SetUp() {
-    EscapedErrors().clear();
+    watchdog_.setSingleShot(true);
+    QObject::connect(&watchdog_, &QTimer::timeout, [] {
+        ADD_FAILURE() << "a window was left open";
+        CloseModalWindows();
+    });
+    watchdog_.start(kWatchdogTime);
     store_ = std::make_unique<TStore>(work_.path(), program_.path());
     ASSERT_TRUE(store_->Open().empty());
 }
 
 void TReferenceTest::TearDown() {
+    watchdog_.stop();
     CloseModalWindows();
-    EXPECT_TRUE(EscapedErrors().empty()) << EscapedErrors().front();
 }
 
 int TReferenceTest::AddFirm(const std::string& name, const std::string& inn,

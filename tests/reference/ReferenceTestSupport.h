@@ -7,23 +7,31 @@
 
 #include <gtest/gtest.h>
 
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace reference_testing {
 
-// Messages of the program's errors that escaped a user action, as the
-// application's error box would have shown them, oldest first.
-std::vector<std::string>& EscapedErrors();
+// The application's error box that the trigger brings up, answered with its
+// button: its text, or nothing (and a failed test) when no box came.
+std::string ErrorBoxOf(const std::function<void()>& trigger);
 
 // Runs the action once the active modal window is the one with this object
 // name (as a user acts only on the window in front). A window that never
 // comes fails the test and every modal window is closed, so nothing hangs.
 void WhenModal(const char* objectName, std::function<void(QWidget&)> action);
+
+// Types the Windows-1251 text into the widget, key after key.
+void TypeText(QWidget& widget, std::string_view text);
+
+// Puts the text on the clipboard, clicks into the widget and pastes with Ctrl+V.
+void Paste(QWidget& widget, std::string_view text);
 
 // The child of the window with this object name; fails the test when missing.
 template <class T> T& Child(QWidget& window, const char* name) {
@@ -56,6 +64,8 @@ protected:
     void UnblockFile(TStoreTable table) const;
 
     testing_support::TempDir work_;
+    // Closes what a failed test left open, so that the run goes on.
+    QTimer watchdog_;
     testing_support::TempDir program_;
     std::unique_ptr<TStore> store_;
 };

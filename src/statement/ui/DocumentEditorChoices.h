@@ -3,6 +3,7 @@
 // TEditorList: their controls, labels, browse buttons and what the browser
 // is opened with.
 #include "app/store/Store.h"
+#include "statement/DocumentEditorState.h"
 
 #include <array>
 
@@ -25,3 +26,8 @@ inline constexpr std::array<TChoiceLayout, 4> kChoiceLayouts = {{
     {"cbToBank", "Банк-получатель:", "BtnBrowseToBank", "Выберите банк-получатель",
      TStoreTable::Banks, TStore::kBankSlot},
 }};
+
+// The list of a position in kChoiceLayouts.
+inline TEditorList ListOf(int listIndex) {
+    return static_cast<TEditorList>(listIndex);
+}

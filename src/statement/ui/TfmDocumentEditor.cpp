@@ -2,6 +2,7 @@
 
 #include "controls/MessageDialog.h"
 #include "controls/VertGrid.h"
+#include "reference/DeferredErrors.h"
 #include "reference/WindowStyle.h"
 #include "report/TReport3.h"
 #include "statement/EditorKeys.h"
@@ -18,10 +19,6 @@
 #include <QPushButton>
 
 namespace {
-
-TEditorList ListOf(int listIndex) {
-    return static_cast<TEditorList>(listIndex);
-}
 
 QDate DateOf(TDateTime value) {
     const TDateTimeParts parts = DecodeDateTime(value);
@@ -136,7 +133,7 @@ void TfmDocumentEditor::Act(const std::function<void()>& action) {
     if (runner_) {
         runner_(action);
     } else {
-        action();
+        RunDeferringErrors(action);
     }
 }
 
@@ -234,29 +231,6 @@ void TfmDocumentEditor::CashEnter() {
 void TfmDocumentEditor::ListChosen(int listIndex) {
     const QComboBox& list = *lists_[static_cast<std::size_t>(listIndex)];
     state_.Select(ListOf(listIndex), list.currentIndex() < 0 ? 0 : list.currentData().toLongLong());
-}
-
-void TfmDocumentEditor::BrowseClick(int listIndex) {
-    if (!browse_) {
-        return;
-    }
-    const TChoiceLayout& layout = kChoiceLayouts[static_cast<std::size_t>(listIndex)];
-    const TEditorList list = ListOf(listIndex);
-    const std::optional<std::int64_t> chosen =
-        browse_({layout.BrowseCaption, layout.Table, layout.Slot, state_.SelectedID(list)});
-    // The lists are read again first, so a record added in the browser and
-    // chosen there can be selected.
-    const bool firms = layout.Table == TStoreTable::Firms;
-    if (firms) {
-        state_.RebuildFirmLists();
-    } else {
-        state_.RebuildBankLists();
-    }
-    if (chosen) {
-        state_.Select(list, *chosen);
-    }
-    ShowList(firms ? 0 : 2);
-    ShowList(firms ? 1 : 3);
 }
 
 bool TfmDocumentEditor::RunCheck() {

@@ -10,24 +10,34 @@
 // runner, which shows them; the window stays open.
 #include "report/ReportServices.h"
 #include "statement/DocumentEditorState.h"
-#include "statement/ui/ReferenceBrowse.h"
 
 #include <QDialog>
 
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
+class IReferenceEditor;
 class QComboBox;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class TfmBrowser;
 class TfmEarnSourceEditor;
 class TVertGrid;
+struct TBrowseRequest;
 
-// Runs one user action and shows the errors it raises; false when it failed.
-using TActionRunner = std::function<bool(const std::function<void()>&)>;
+// Runs one user action and sees that the errors it raises are shown.
+using TActionRunner = std::function<void(const std::function<void()>&)>;
+
+// Shows the reference browser modally; the chosen record's ID when the user
+// chose one, nothing when the browser was cancelled.
+using TReferenceBrowse = std::function<std::optional<int>(const TBrowseRequest&)>;
+
+// Browsing in the program's browser window.
+TReferenceBrowse BrowseWith(TfmBrowser& browser);
 
 class TfmDocumentEditor : public QDialog {
 public:
@@ -36,10 +46,12 @@ public:
                       std::filesystem::path templateDirectory, QWidget* parent = nullptr);
     ~TfmDocumentEditor() override;
 
-    // How the browse buttons open the reference browser.
+    // How the browse buttons open the reference browser, and the record
+    // editors it offers for firms and for banks.
     void SetReferenceBrowse(TReferenceBrowse browse) { browse_ = std::move(browse); }
-    // How the window's own actions run; without a runner their errors
-    // propagate to the caller.
+    void SetRecordEditors(IReferenceEditor* firms, IReferenceEditor* banks);
+    // How the window's own actions run; by default their errors are raised
+    // again from the event loop, where the application's error box takes them.
     void SetActionRunner(TActionRunner runner) { runner_ = std::move(runner); }
 
     // The statement being edited: a Documents ID, 0 for a new one; after a
@@ -98,6 +110,8 @@ private:
     TReportServices reportServices_;
     std::filesystem::path templateDirectory_;
     TReferenceBrowse browse_;
+    IReferenceEditor* firmEditor_ = nullptr;
+    IReferenceEditor* bankEditor_ = nullptr;
     TActionRunner runner_;
     // While the window shows the state, the grids' selection moves are not
     // the user's.

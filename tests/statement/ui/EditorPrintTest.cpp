@@ -2,6 +2,9 @@
 // browse buttons into the reference browser.
 #include "EditorWindowSupport.h"
 
+#include "reference/TfmBankEditor.h"
+#include "reference/TfmBrowser.h"
+#include "reference/TfmFirmEditor.h"
 #include "statement/StatementTemplate.h"
 #include "text/Paths.h"
 
@@ -71,10 +74,13 @@ TEST_F(EditorWindow, TheListPrintsAStoredStatementWithoutShowingOrChecking) {
 TEST_F(EditorWindow, BrowsingSelectsTheChosenRecordEvenOneAddedInTheBrowser) {
     std::vector<TBrowseRequest> requests;
     std::int64_t added = 0;
+    TfmFirmEditor firmEditor(store_);
+    TfmBankEditor bankEditor(store_);
+    editor_->SetRecordEditors(&firmEditor, &bankEditor);
     editor_->SetReferenceBrowse([&](const TBrowseRequest& request) {
         requests.push_back(request);
         added = AddFirm("Новая фирма"); // added through the browser's editor
-        return std::optional<std::int64_t>(added);
+        return std::optional<int>(static_cast<int>(added));
     });
     Show();
     Find<QComboBox>("cbToFirm").setCurrentIndex(1);
@@ -84,6 +90,7 @@ TEST_F(EditorWindow, BrowsingSelectsTheChosenRecordEvenOneAddedInTheBrowser) {
     EXPECT_EQ(requests[0].Table, TStoreTable::Firms);
     EXPECT_EQ(requests[0].Slot, TStore::kFirmSlot);
     EXPECT_EQ(requests[0].SelectedID, payer_);
+    EXPECT_EQ(requests[0].Editor, &firmEditor);
     EXPECT_EQ(FromQString(Find<QComboBox>("cbFromFirm").currentText()), "Новая фирма");
     EXPECT_EQ(editor_->State().SelectedID(TEditorList::FromFirm), added);
     // The other firm list has the new firm too and keeps its choice.
@@ -100,7 +107,7 @@ TEST_F(EditorWindow, ACancelledBrowserKeepsTheChoiceAndShowsChangedNames) {
         banks.Edit();
         banks.FieldByName("Name").SetString("Банк А2");
         banks.Post();
-        return std::optional<std::int64_t>();
+        return std::optional<int>();
     });
     Show();
     Find<QComboBox>("cbToBank").setCurrentIndex(1);

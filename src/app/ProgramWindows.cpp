@@ -1,0 +1,31 @@
+#include "app/ProgramWindows.h"
+
+#include "report/render/QtReportServices.h"
+
+#include <QTimer>
+
+TProgramWindows::TProgramWindows(const std::filesystem::path& workingDirectory,
+                                 const std::filesystem::path& programDirectory)
+    : fmMain_(std::make_unique<TfmMain>(workingDirectory, programDirectory)),
+      fmHelp_(std::make_unique<TfmHelp>()),
+      fmFirmEditor_(std::make_unique<TfmFirmEditor>(fmMain_->Store())),
+      fmBankEditor_(std::make_unique<TfmBankEditor>(fmMain_->Store())),
+      fmBrowser_(std::make_unique<TfmBrowser>(fmMain_->Store())),
+      fmDocumentEditor_(std::make_unique<TfmDocumentEditor>(
+          fmMain_->Store(), MakeQtReportServices(), workingDirectory)) {
+    fmMain_->SetHelpWindow(fmHelp_.get());
+    fmDocumentEditor_->SetReferenceBrowse(BrowseWith(*fmBrowser_));
+    fmDocumentEditor_->SetRecordEditors(fmFirmEditor_.get(), fmBankEditor_.get());
+    fmMain_->OnEditDocument = [this](int id) { fmDocumentEditor_->EditStatement(id); };
+    fmMain_->OnPrintDocument = [this](int id) { fmDocumentEditor_->PrintStatement(id); };
+}
+
+TProgramWindows::~TProgramWindows() {
+    fmMain_.reset();
+}
+
+void TProgramWindows::Show() {
+    fmMain_->show();
+    // The boxes come once the main window is on the screen, over it.
+    QTimer::singleShot(0, fmMain_.get(), [this] { fmMain_->ShowStartupErrors(); });
+}
