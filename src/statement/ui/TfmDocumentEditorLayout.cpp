@@ -2,6 +2,7 @@
 #include "statement/ui/TfmDocumentEditor.h"
 
 #include "controls/VertGrid.h"
+#include "reference/WindowStyle.h"
 #include "report/render/DrawAlignedText.h"
 #include "statement/Denominations.h"
 #include "statement/ui/DocumentEditorChoices.h"
@@ -25,8 +26,8 @@ constexpr int kCashRows = 1 + static_cast<int>(kDenominationCount);
 // Pixels.
 constexpr int kRowHeight = 20;
 constexpr int kCashTitleHeight = 34; // two lines of a wrapped title
-constexpr int kCashLabelWidth = 110;
-constexpr int kCashCountWidth = 110;
+constexpr int kCashLabelWidth = 150;
+constexpr int kCashCountWidth = 105;
 constexpr int kSourceNameWidth = 250;
 constexpr int kSourceAmountWidth = 100;
 constexpr int kSourceVisibleRows = 5;
@@ -72,9 +73,7 @@ void TfmDocumentEditor::FormCreate() {
     setWindowTitle(ToQString("Редактор ведомости"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(13);
-    setFont(font);
+    SetWindowFont(*this);
 
     eBag_ = new QLineEdit(this);
     eBag_->setObjectName("eBag");
@@ -84,16 +83,19 @@ void TfmDocumentEditor::FormCreate() {
     calendar_->setCalendarPopup(true);
     calendar_->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
 
-    auto* grid = new QGridLayout(this);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
-    grid->addWidget(MakeLabel(*this, "Номер сумки:"), 0, 0);
-    grid->addWidget(eBag_, 0, 1);
-    grid->addWidget(MakeLabel(*this, "Дата:"), 1, 0);
-    grid->addWidget(calendar_, 1, 1);
+    auto* header = new QGridLayout;
+    header->addWidget(MakeLabel(*this, "Номер сумки:"), 0, 0);
+    header->addWidget(eBag_, 0, 1);
+    header->addWidget(MakeLabel(*this, "Дата:"), 1, 0);
+    header->addWidget(calendar_, 1, 1);
+    auto* parties = new QVBoxLayout;
+    parties->addLayout(header);
     for (int i = 0; i < static_cast<int>(lists_.size()); ++i) {
-        grid->addWidget(MakeLabel(*this, kChoiceLayouts[i].Label), 2 + 2 * i, 0, 1, 2);
-        grid->addWidget(MakeChoice(i), 3 + 2 * i, 0, 1, 2);
+        parties->addSpacing(6);
+        parties->addWidget(MakeLabel(*this, kChoiceLayouts[i].Label));
+        parties->addWidget(MakeChoice(i));
     }
+    parties->addStretch();
 
     MakeCashGrid();
     lSum_ = new QLabel(this);
@@ -101,11 +103,18 @@ void TfmDocumentEditor::FormCreate() {
     auto* cashTotal = new QHBoxLayout;
     cashTotal->addWidget(MakeLabel(*this, "Итого:"));
     cashTotal->addWidget(lSum_, 1);
-    grid->addWidget(cash_, 0, 2, 10, 1, Qt::AlignTop);
-    grid->addLayout(cashTotal, 10, 2);
+    auto* counts = new QVBoxLayout;
+    counts->addWidget(cash_);
+    counts->addLayout(cashTotal);
+
+    auto* grid = new QGridLayout(this);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    grid->addLayout(parties, 0, 0);
+    grid->addLayout(counts, 0, 2);
+    grid->setColumnMinimumWidth(1, 8);
 
     MakeSourceGrid();
-    grid->addWidget(MakeLabel(*this, "Источник поступления:"), 11, 0, 1, 3);
+    grid->addWidget(MakeLabel(*this, "Источник поступления:"), 1, 0, 1, 3);
     auto* sources = new QHBoxLayout;
     sources->addWidget(source_);
     auto* sourceButtons = new QVBoxLayout;
@@ -125,19 +134,19 @@ void TfmDocumentEditor::FormCreate() {
     }
     sourceButtons->addStretch();
     sources->addLayout(sourceButtons);
-    grid->addLayout(sources, 12, 0, 1, 3);
+    grid->addLayout(sources, 2, 0, 1, 3);
     lSourceSum_ = new QLabel(this);
     lSourceSum_->setObjectName("LSourceSum");
     auto* sourceTotal = new QHBoxLayout;
     sourceTotal->addWidget(MakeLabel(*this, "Итого:"));
     sourceTotal->addWidget(lSourceSum_, 1);
-    grid->addLayout(sourceTotal, 13, 0, 1, 3);
+    grid->addLayout(sourceTotal, 3, 0, 1, 3);
 
     eField39_ = new QLineEdit(this);
     eField39_->setObjectName("eField39");
     eField39_->setMaxLength(200);
-    grid->addWidget(MakeLabel(*this, "Текст в поле №39 (свободное поле):"), 14, 0, 1, 3);
-    grid->addWidget(eField39_, 15, 0, 1, 3);
+    grid->addWidget(MakeLabel(*this, "Текст в поле №39 (свободное поле):"), 4, 0, 1, 3);
+    grid->addWidget(eField39_, 5, 0, 1, 3);
 
     btnPrint_ = new QPushButton(ToQString("Печать"), this);
     btnPrint_->setObjectName("BtnPrint");
@@ -150,7 +159,7 @@ void TfmDocumentEditor::FormCreate() {
     buttons->addStretch();
     buttons->addWidget(btnOK_);
     buttons->addWidget(btnCancel_);
-    grid->addLayout(buttons, 16, 0, 1, 3);
+    grid->addLayout(buttons, 6, 0, 1, 3);
     // Enter presses only the button that has the focus; in the fields it
     // has moves of its own.
     for (QPushButton* button : {btnPrint_, btnOK_, btnCancel_}) {
