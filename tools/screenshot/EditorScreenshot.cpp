@@ -2,6 +2,7 @@
 // into a picture. The firms, banks and the statement are sample data in a
 // scratch folder; nothing of the user's is read or written.
 #include "app/store/Store.h"
+#include "reference/ReferenceRecords.h"
 #include "statement/DocumentEditorState.h"
 #include "statement/EarnSources.h"
 #include "statement/ui/TfmDocumentEditor.h"
@@ -14,18 +15,16 @@
 
 #include <cstdint>
 #include <iostream>
-#include <string_view>
+#include <string>
 
 namespace {
 
-std::int64_t AddRecord(TTable& table, std::string_view name, std::string_view field,
-                       std::string_view value) {
-    table.Append();
-    table.FieldByName("Name").SetString(name);
-    table.FieldByName("Deleted").SetInteger(0);
-    table.FieldByName(field).SetString(value);
-    table.Post();
-    return table.FieldByName("ID").AsInteger();
+// A new firm or bank, as its editor writes it.
+std::int64_t AddRecord(TTable& table, std::string name, const char* field, std::string value) {
+    TEditedRecord record;
+    record.Start(0);
+    const TFieldText texts[] = {{"Name", std::move(name)}, {field, std::move(value)}};
+    return record.Write(table, texts).value_or(0);
 }
 
 // One statement of 5301 roubles split over two earn sources; its ID.

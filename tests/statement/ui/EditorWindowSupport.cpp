@@ -36,15 +36,6 @@ const std::vector<std::string> kPrintedNames = {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
-
 void EditorWindow::SetUp() {
     EditorStore::SetUp();
     CaughtErrors().clear();
