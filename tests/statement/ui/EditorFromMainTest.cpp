@@ -1,0 +1,57 @@
+// The statement editor as the main window opens it: a new statement entered
+// through the program's windows appears in the list.
+#include "app/ProgramWindows.h"
+#include "controls/VertGrid.h"
+#include "support/TestSupport.h"
+#include "support/widgets/ModalAnswer.h"
+#include "text/FormatSettings.h"
+#include "text/qt/QtCodec.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(EditorFromMain, ANewStatementIsSavedAndListed) {
+    testing_support::TempDir dir;
+    {
+        // A firm and a bank to choose.
+        TStore store(dir.path(), dir.path());
+        ASSERT_TRUE(store.Open().empty());
+        for (TTable* table : {&store.Firms(), &store.Banks()}) {
+            table->Append();
+            table->FieldByName("Name").SetString("Первая");
+            table->Post();
+        }
+        store.SaveFirms();
+        store.SaveBanks();
+    }
+    TProgramWindows windows(dir.path(), dir.path());
+    bool shown = false;
+    testing_support::ModalAnswer answer([&](QWidget& window) {
+        shown = window.objectName() == "TfmDocumentEditor";
+        QApplication::setActiveWindow(&window);
+        window.findChild<QLineEdit*>("eBag")->setText("77");
+        auto& cash = *window.findChild<TVertGrid*>("Cash");
+        cash.SetRow(3);
+        cash.setFocus();
+        QApplication::processEvents();
+        QTest::keyClicks(cash.InplaceEditor(), "2");
+        QTest::mouseClick(window.findChild<QPushButton*>("BtnOK"), Qt::LeftButton);
+    });
+    windows.Main().BtnAddClick();
+    ASSERT_TRUE(answer.Answered());
+    EXPECT_TRUE(shown);
+    const auto& list = *windows.Main().findChild<TVertGrid*>("Table");
+    EXPECT_EQ(list.Cell(3, 1), "77");
+    EXPECT_EQ(list.Cell(4, 1), "2 000,00");
+    EXPECT_EQ(list.Cell(1, 1), "Первая");
+    EXPECT_EQ(windows.Main().Store().Documents().RecordCount(), 1u);
+    InitFormatSettings();
+}
+
+} // namespace
