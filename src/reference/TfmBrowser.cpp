@@ -78,9 +78,9 @@ TfmBrowser::TfmBrowser(TStore& store, QWidget* parent) : QDialog(parent), store_
         buttons->addWidget(button);
         return button;
     };
-    btnAdd_ = makeButton("BtnAdd", "Добавить", AddIcon());
-    btnEdit_ = makeButton("BtnEdit", "Редактировать", EditIcon());
-    btnDelete_ = makeButton("BtnDelete", "Удалить", DeleteIcon());
+    QToolButton* btnAdd = makeButton("BtnAdd", "Добавить", AddIcon());
+    QToolButton* btnEdit = makeButton("BtnEdit", "Редактировать", EditIcon());
+    QToolButton* btnDelete = makeButton("BtnDelete", "Удалить", DeleteIcon());
     buttons->addStretch();
 
     list_ = new TBrowserList(this);
@@ -99,11 +99,11 @@ TfmBrowser::TfmBrowser(TStore& store, QWidget* parent) : QDialog(parent), store_
     layout->addWidget(toolBar);
     layout->addWidget(list_);
 
-    connect(btnAdd_, &QToolButton::clicked, this,
+    connect(btnAdd, &QToolButton::clicked, this,
             [this] { RunDeferringErrors([this] { BtnAddClick(); }); });
-    connect(btnEdit_, &QToolButton::clicked, this,
+    connect(btnEdit, &QToolButton::clicked, this,
             [this] { RunDeferringErrors([this] { BtnEditClick(); }); });
-    connect(btnDelete_, &QToolButton::clicked, this,
+    connect(btnDelete, &QToolButton::clicked, this,
             [this] { RunDeferringErrors([this] { BtnDeleteClick(); }); });
     list_->installEventFilter(this);
     list_->viewport()->installEventFilter(this);
@@ -132,37 +132,35 @@ bool TfmBrowser::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-bool TfmBrowser::Execute(const TBrowseRequest& request) {
+bool TfmBrowser::Execute(const TBrowserSetup& request) {
     setWindowTitle(ToQString(request.Caption));
     table_ = request.Table;
     slot_ = request.Slot;
     recordEditor_ = request.Editor;
     selectedID_ = request.SelectedID;
-    bool chosen = false;
-    try {
-        FormShow();
-        chosen = exec() == QDialog::Accepted;
-    } catch (...) {
-        recordEditor_ = nullptr;
-        throw;
-    }
-    // The editor belongs to this showing's caller.
-    recordEditor_ = nullptr;
-    return chosen;
+    // The editor belongs to this showing's caller: dropped however it ends.
+    struct TDropEditor {
+        IReferenceEditor*& Editor;
+        ~TDropEditor() { Editor = nullptr; }
+    } drop{recordEditor_};
+    FormShow();
+    return exec() == QDialog::Accepted;
 }
 
 void TfmBrowser::FormShow() {
     CentreOnScreen(*this);
     FillList();
     list_->SetCol(1);
-    list_->SetRow(1);
     list_->SetRow(RowOfRecord(shown_, selectedID_));
     list_->setFocus(Qt::OtherFocusReason);
 }
 
+std::vector<TListedRecord> TfmBrowser::RecordsToShow() {
+    return ListedRecords(store_.Table(table_), slot_ > 0 ? store_.DefaultID(slot_) : 0);
+}
+
 void TfmBrowser::FillList() {
-    const int defaultID = slot_ > 0 ? store_.DefaultID(slot_) : 0;
-    shown_ = ListedRecords(store_.Table(table_), defaultID);
+    shown_ = RecordsToShow();
     list_->BeginUpdate();
     for (int col = 0; col < 3; ++col) {
         list_->SetCell(col, 1, {});
@@ -210,8 +208,7 @@ void TfmBrowser::RunEditor(int id) {
     }
     // A save that failed before the user gave up left the record changed
     // in memory: the list shows it as it is.
-    const int defaultID = slot_ > 0 ? store_.DefaultID(slot_) : 0;
-    if (ListedRecords(store_.Table(table_), defaultID) != shown_) {
+    if (RecordsToShow() != shown_) {
         FillList();
     }
 }

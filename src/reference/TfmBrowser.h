@@ -15,11 +15,10 @@
 #include <string>
 #include <vector>
 
-class QToolButton;
 class TBrowserList;
 
 // What a caller sets for one showing of the browser.
-struct TBrowseRequest {
+struct TBrowserSetup {
     std::string Caption;
     TStoreTable Table = TStoreTable::Firms; // Firms or Banks
     // The default-ID slot of the table (TStore::kFirmSlot, kBankSlot); 0 = no default column.
@@ -37,7 +36,7 @@ public:
     // Shows the list modally. True when the user chose a record; SelectedID()
     // is then its ID, and after a cancel the ID the request preselected.
     // Raises the store's error when the table cannot be used.
-    bool Execute(const TBrowseRequest& request);
+    bool Execute(const TBrowserSetup& request);
     int SelectedID() const { return selectedID_; }
 
     // Rebuilds the list from the table.
@@ -50,6 +49,8 @@ protected:
 
 private:
     void FormShow();
+    // What the list shows of the table now.
+    std::vector<TListedRecord> RecordsToShow();
     // The ID of the selected row; 0 on the empty row.
     int SelectedRowID() const;
     void BtnAddClick();
@@ -68,8 +69,5 @@ private:
     IReferenceEditor* recordEditor_ = nullptr;
     int selectedID_ = 0;
     std::vector<TListedRecord> shown_;
-    QToolButton* btnAdd_;
-    QToolButton* btnEdit_;
-    QToolButton* btnDelete_;
     TBrowserList* list_;
 };

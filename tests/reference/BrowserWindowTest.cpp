@@ -2,6 +2,7 @@
 // statement editor opens it; the table files are checked afterwards.
 #include "app/store/StoreError.h"
 #include "controls/VertGrid.h"
+#include "reference/ReferenceBooks.h"
 #include "reference/ReferenceRecords.h"
 #include "reference/ReferenceTestSupport.h"
 #include "reference/TfmBankEditor.h"
@@ -89,11 +90,11 @@ protected:
     }
 
     // The request the statement editor makes for its paying firm.
-    TBrowseRequest FirmRequest(int selected = 0) {
+    TBrowserSetup FirmRequest(int selected = 0) {
         return {"Выберите организацию-вноситель", TStoreTable::Firms, TStore::kFirmSlot,
                 firmEditor_.get(), selected};
     }
-    TBrowseRequest BankRequest(int selected = 0) {
+    TBrowserSetup BankRequest(int selected = 0) {
         return {"Выберите банк-получатель", TStoreTable::Banks, TStore::kBankSlot,
                 bankEditor_.get(), selected};
     }
@@ -247,7 +248,7 @@ TEST_F(Browser, WithoutASlotThereIsNoDefaultColumn) {
     const int a = AddFirm("Альфа");
     store_->SetDefaultID(TStore::kFirmSlot, a);
     const std::string config = FileBytes(TStoreTable::Config);
-    TBrowseRequest request = FirmRequest();
+    TBrowserSetup request = FirmRequest();
     request.Slot = 0;
     WhenModal("TfmBrowser", [](QWidget& w) {
         EXPECT_EQ(Rows(w), (std::vector<std::string>{"1|Альфа|"}));
@@ -384,7 +385,9 @@ TEST_F(Browser, ANewRecordLeftInMemoryByAFailedSaveIsListedAfterCancel) {
 
 TEST_F(Browser, TheStatementEditorAddsABankAndChoosesIt) {
     const int first = AddBank("Первый");
+    TReferenceBooks books(*store_);
     WhenModal("TfmBrowser", [](QWidget& w) {
+        EXPECT_EQ(FromQString(w.windowTitle()), "Выберите банк-получатель");
         WhenModal("TfmBankEditor", [](QWidget& editor) {
             EXPECT_EQ(FromQString(Child<QLineEdit>(editor, "eName").text()), "");
             TypeText(Child<QLineEdit>(editor, "eName"), "Новый банк");
@@ -399,16 +402,33 @@ TEST_F(Browser, TheStatementEditorAddsABankAndChoosesIt) {
         QTest::keyClick(&List(w), Qt::Key_Down);
         QTest::keyClick(&List(w), Qt::Key_Return);
     });
-    ASSERT_TRUE(browser_->Execute(BankRequest(first)));
-    EXPECT_EQ(browser_->SelectedID(), 2);
+    EXPECT_EQ(
+        books.Browse("Выберите банк-получатель", TStoreTable::Banks, TStore::kBankSlot, first), 2);
     EXPECT_EQ(FileBytes(TStoreTable::Banks), store_->Banks().SaveToBytes(TTableVariant::Utf8));
 
-    // The editor was for that showing only: without one, adding and editing do nothing.
-    TBrowseRequest request = BankRequest(2);
+    // The firms come with the firm editor; a cancel chooses nothing.
+    AddFirm("Фирма");
+    WhenModal("TfmBrowser", [](QWidget& w) {
+        WhenModal("TfmFirmEditor", [](QWidget& editor) {
+            EXPECT_EQ(FromQString(Child<QLineEdit>(editor, "eName").text()), "Фирма");
+            QTest::keyClick(&editor, Qt::Key_Escape);
+        });
+        DoubleClick(w, 0, 1);
+        QTest::keyClick(&List(w), Qt::Key_Escape);
+    });
+    EXPECT_EQ(
+        books.Browse("Выберите организацию-получатель", TStoreTable::Firms, TStore::kFirmSlot, 1),
+        std::nullopt);
+}
+
+TEST_F(Browser, WithoutAnEditorAddingAndEditingDoNothing) {
+    AddBank("Первый");
+    TBrowserSetup request = BankRequest(1);
     request.Editor = nullptr;
     WhenModal("TfmBrowser", [](QWidget& w) {
         ClickTool(w, "BtnAdd");
         DoubleClick(w, 0, 1);
+        ClickTool(w, "BtnEdit");
         QCoreApplication::processEvents();
         EXPECT_EQ(QApplication::activeModalWidget(), &w);
         QTest::keyClick(&List(w), Qt::Key_Escape);

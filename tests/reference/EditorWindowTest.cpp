@@ -232,19 +232,21 @@ TEST_F(FirmEditor, ANameLongerThanAnOldFileAllowsIsCutToItsWidth) {
 
 TEST_F(FirmEditor, AFailedSaveKeepsTheDialogOpenAndOkAgainSavesTheSameNewFirm) {
     AddFirm("Первая");
+    const std::string before = FileBytes(TStoreTable::Firms);
     TfmFirmEditor editor(*store_);
-    WhenModal("TfmFirmEditor", [this](QWidget& w) {
+    WhenModal("TfmFirmEditor", [&](QWidget& w) {
         for (const char* box : {"eName", "eINN", "eCreditAccount", "eAccount"}) {
             TypeText(Child<QLineEdit>(w, box), "1");
         }
-        BlockFile(TStoreTable::Firms);
+        SetReadOnly(TStoreTable::Firms, true);
         const std::string error = ErrorBoxOf([&] { Click(w, "BtnOK"); });
         EXPECT_EQ(error.rfind("Cannot create file \"Firms.xml\". ", 0), 0u) << error;
         EXPECT_EQ(error.back(), '.');
         EXPECT_EQ(QApplication::activeModalWidget(), &w);
         EXPECT_EQ(store_->Firms().RecordCount(), 2u); // changed in memory
+        EXPECT_EQ(FileBytes(TStoreTable::Firms), before);
 
-        UnblockFile(TStoreTable::Firms);
+        SetReadOnly(TStoreTable::Firms, false);
         auto& name = Child<QLineEdit>(w, "eName");
         name.selectAll();
         TypeText(name, "Вторая");

@@ -156,4 +156,12 @@ void TReferenceTest::UnblockFile(TStoreTable table) const {
     std::filesystem::remove(store_->TablePath(table));
 }
 
+void TReferenceTest::SetReadOnly(TStoreTable table, bool readOnly) const {
+    using std::filesystem::perms;
+    std::filesystem::permissions(store_->TablePath(table),
+                                 readOnly
+                                     ? perms::owner_read | perms::group_read | perms::others_read
+                                     : perms::owner_read | perms::owner_write);
+}
+
 } // namespace reference_testing

@@ -62,6 +62,8 @@ protected:
     // (even for root), or takes it away again.
     void BlockFile(TStoreTable table) const;
     void UnblockFile(TStoreTable table) const;
+    // Takes the write permission of a table's file away, or gives it back.
+    void SetReadOnly(TStoreTable table, bool readOnly) const;
 
     testing_support::TempDir work_;
     // Closes what a failed test left open, so that the run goes on.
