@@ -8,14 +8,14 @@ TProgramWindows::TProgramWindows(const std::filesystem::path& workingDirectory,
                                  const std::filesystem::path& programDirectory)
     : fmMain_(std::make_unique<TfmMain>(workingDirectory, programDirectory)),
       fmHelp_(std::make_unique<TfmHelp>()),
-      fmFirmEditor_(std::make_unique<TfmFirmEditor>(fmMain_->Store())),
-      fmBankEditor_(std::make_unique<TfmBankEditor>(fmMain_->Store())),
-      fmBrowser_(std::make_unique<TfmBrowser>(fmMain_->Store())),
+      referenceBooks_(std::make_unique<TReferenceBooks>(fmMain_->Store())),
       fmDocumentEditor_(std::make_unique<TfmDocumentEditor>(
           fmMain_->Store(), MakeQtReportServices(), workingDirectory)) {
     fmMain_->SetHelpWindow(fmHelp_.get());
-    fmDocumentEditor_->SetReferenceBrowse(BrowseWith(*fmBrowser_));
-    fmDocumentEditor_->SetRecordEditors(fmFirmEditor_.get(), fmBankEditor_.get());
+    fmDocumentEditor_->SetReferenceBrowse(
+        [this](const std::string& caption, TStoreTable table, int slot, std::int64_t selectedID) {
+            return referenceBooks_->Browse(caption, table, slot, selectedID);
+        });
     fmMain_->OnEditDocument = [this](int id) { fmDocumentEditor_->EditStatement(id); };
     fmMain_->OnPrintDocument = [this](int id) { fmDocumentEditor_->PrintStatement(id); };
 }

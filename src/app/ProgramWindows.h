@@ -4,9 +4,7 @@
 // then the others.
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
-#include "reference/TfmBankEditor.h"
-#include "reference/TfmBrowser.h"
-#include "reference/TfmFirmEditor.h"
+#include "reference/ReferenceBooks.h"
 #include "statement/ui/TfmDocumentEditor.h"
 
 #include <filesystem>
@@ -30,8 +28,6 @@ public:
 private:
     std::unique_ptr<TfmMain> fmMain_;
     std::unique_ptr<TfmHelp> fmHelp_;
-    std::unique_ptr<TfmFirmEditor> fmFirmEditor_;
-    std::unique_ptr<TfmBankEditor> fmBankEditor_;
-    std::unique_ptr<TfmBrowser> fmBrowser_;
+    std::unique_ptr<TReferenceBooks> referenceBooks_;
     std::unique_ptr<TfmDocumentEditor> fmDocumentEditor_;
 };

@@ -8,6 +8,7 @@
 // program's errors (a table that cannot be saved, a missing template) end
 // only the user's action: each action runs through the program's action
 // runner, which shows them; the window stays open.
+#include "app/store/Store.h"
 #include "report/ReportServices.h"
 #include "statement/DocumentEditorState.h"
 
@@ -17,27 +18,24 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 
-class IReferenceEditor;
 class QComboBox;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TfmBrowser;
 class TfmEarnSourceEditor;
 class TVertGrid;
-struct TBrowseRequest;
 
 // Runs one user action and sees that the errors it raises are shown.
 using TActionRunner = std::function<void(const std::function<void()>&)>;
 
-// Shows the reference browser modally; the chosen record's ID when the user
-// chose one, nothing when the browser was cancelled.
-using TReferenceBrowse = std::function<std::optional<int>(const TBrowseRequest&)>;
-
-// Browsing in the program's browser window.
-TReferenceBrowse BrowseWith(TfmBrowser& browser);
+// Shows the reference browser modally with a caption, on the firms or the
+// banks with their default-ID slot and a record preselected (0 = none); the
+// chosen record's ID, nothing when the browser was cancelled.
+using TReferenceBrowse = std::function<std::optional<std::int64_t>(
+    const std::string& caption, TStoreTable table, int slot, std::int64_t selectedID)>;
 
 class TfmDocumentEditor : public QDialog {
 public:
@@ -46,10 +44,8 @@ public:
                       std::filesystem::path templateDirectory, QWidget* parent = nullptr);
     ~TfmDocumentEditor() override;
 
-    // How the browse buttons open the reference browser, and the record
-    // editors it offers for firms and for banks.
+    // How the browse buttons open the reference browser.
     void SetReferenceBrowse(TReferenceBrowse browse) { browse_ = std::move(browse); }
-    void SetRecordEditors(IReferenceEditor* firms, IReferenceEditor* banks);
     // How the window's own actions run; by default their errors are raised
     // again from the event loop, where the application's error box takes them.
     void SetActionRunner(TActionRunner runner) { runner_ = std::move(runner); }
@@ -110,8 +106,6 @@ private:
     TReportServices reportServices_;
     std::filesystem::path templateDirectory_;
     TReferenceBrowse browse_;
-    IReferenceEditor* firmEditor_ = nullptr;
-    IReferenceEditor* bankEditor_ = nullptr;
     TActionRunner runner_;
     // While the window shows the state, the grids' selection moves are not
     // the user's.

@@ -2,9 +2,6 @@
 // browse buttons into the reference browser.
 #include "EditorWindowSupport.h"
 
-#include "reference/TfmBankEditor.h"
-#include "reference/TfmBrowser.h"
-#include "reference/TfmFirmEditor.h"
 #include "statement/StatementTemplate.h"
 #include "text/Paths.h"
 
@@ -72,16 +69,20 @@ TEST_F(EditorWindow, TheListPrintsAStoredStatementWithoutShowingOrChecking) {
 }
 
 TEST_F(EditorWindow, BrowsingSelectsTheChosenRecordEvenOneAddedInTheBrowser) {
-    std::vector<TBrowseRequest> requests;
+    struct TRequest {
+        std::string Caption;
+        TStoreTable Table;
+        int Slot;
+        std::int64_t SelectedID;
+    };
+    std::vector<TRequest> requests;
     std::int64_t added = 0;
-    TfmFirmEditor firmEditor(store_);
-    TfmBankEditor bankEditor(store_);
-    editor_->SetRecordEditors(&firmEditor, &bankEditor);
-    editor_->SetReferenceBrowse([&](const TBrowseRequest& request) {
-        requests.push_back(request);
-        added = AddFirm("Новая фирма"); // added through the browser's editor
-        return std::optional<int>(static_cast<int>(added));
-    });
+    editor_->SetReferenceBrowse(
+        [&](const std::string& caption, TStoreTable table, int slot, std::int64_t selectedID) {
+            requests.push_back({caption, table, slot, selectedID});
+            added = AddFirm("Новая фирма"); // added through the browser's editor
+            return std::optional<std::int64_t>(added);
+        });
     Show();
     Find<QComboBox>("cbToFirm").setCurrentIndex(1);
     Click("BtnBrowseFromFirm");
@@ -90,7 +91,6 @@ TEST_F(EditorWindow, BrowsingSelectsTheChosenRecordEvenOneAddedInTheBrowser) {
     EXPECT_EQ(requests[0].Table, TStoreTable::Firms);
     EXPECT_EQ(requests[0].Slot, TStore::kFirmSlot);
     EXPECT_EQ(requests[0].SelectedID, payer_);
-    EXPECT_EQ(requests[0].Editor, &firmEditor);
     EXPECT_EQ(FromQString(Find<QComboBox>("cbFromFirm").currentText()), "Новая фирма");
     EXPECT_EQ(editor_->State().SelectedID(TEditorList::FromFirm), added);
     // The other firm list has the new firm too and keeps its choice.
@@ -99,16 +99,17 @@ TEST_F(EditorWindow, BrowsingSelectsTheChosenRecordEvenOneAddedInTheBrowser) {
 }
 
 TEST_F(EditorWindow, ACancelledBrowserKeepsTheChoiceAndShowsChangedNames) {
-    editor_->SetReferenceBrowse([&](const TBrowseRequest& request) {
-        EXPECT_EQ(request.Caption, "Выберите банк-получатель");
-        EXPECT_EQ(request.Slot, TStore::kBankSlot);
-        TTable& banks = store_.Banks();
-        EXPECT_TRUE(banks.Locate(bankA_));
-        banks.Edit();
-        banks.FieldByName("Name").SetString("Банк А2");
-        banks.Post();
-        return std::optional<int>();
-    });
+    editor_->SetReferenceBrowse(
+        [&](const std::string& caption, TStoreTable, int slot, std::int64_t) {
+            EXPECT_EQ(caption, "Выберите банк-получатель");
+            EXPECT_EQ(slot, TStore::kBankSlot);
+            TTable& banks = store_.Banks();
+            EXPECT_TRUE(banks.Locate(bankA_));
+            banks.Edit();
+            banks.FieldByName("Name").SetString("Банк А2");
+            banks.Post();
+            return std::optional<std::int64_t>();
+        });
     Show();
     Find<QComboBox>("cbToBank").setCurrentIndex(1);
     Click("BtnBrowseToBank");
