@@ -1,5 +1,6 @@
 #include "app/ProgramWindows.h"
 
+#include "app/ErrorBox.h"
 #include "report/render/QtReportServices.h"
 
 #include <QTimer>
@@ -12,6 +13,7 @@ TProgramWindows::TProgramWindows(const std::filesystem::path& workingDirectory,
       fmDocumentEditor_(std::make_unique<TfmDocumentEditor>(
           fmMain_->Store(), MakeQtReportServices(), workingDirectory)) {
     fmMain_->SetHelpWindow(fmHelp_.get());
+    fmDocumentEditor_->SetActionRunner(RunUserAction);
     fmDocumentEditor_->SetReferenceBrowse(
         [this](const std::string& caption, TStoreTable table, int slot, std::int64_t selectedID) {
             return referenceBooks_->Browse(caption, table, slot, selectedID);

@@ -28,8 +28,9 @@ class QPushButton;
 class TfmEarnSourceEditor;
 class TVertGrid;
 
-// Runs one user action and sees that the errors it raises are shown.
-using TActionRunner = std::function<void(const std::function<void()>&)>;
+// Runs one user action and shows the errors it raises (the program's error
+// box); whether the action ran to its end.
+using TActionRunner = std::function<bool(const std::function<void()>&)>;
 
 // Shows the reference browser modally with a caption, on the firms or the
 // banks with their default-ID slot and a record preselected (0 = none); the

@@ -19,11 +19,13 @@ std::vector<std::string>& CaughtErrors() {
 namespace {
 
 // As the program's action runner: an error ends only the user's action.
-void RunAction(const std::function<void()>& action) {
+bool RunAction(const std::function<void()>& action) {
     try {
         action();
+        return true;
     } catch (const EAppError& error) {
         CaughtErrors().push_back(error.what());
+        return false;
     }
 }
 
