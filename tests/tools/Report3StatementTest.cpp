@@ -1,8 +1,8 @@
 // report3 --statement: a stored statement printed on the supplied form, as
 // the main window prints it, and what it refuses.
 #include "app/store/Store.h"
-#include "report/FixedMetricCanvas.h"
 #include "report/TReport3.h"
+#include "report/render/QtReportServices.h"
 #include "report3/Report3Run.h"
 #include "statement/DocumentEditorState.h"
 #include "support/TestSupport.h"
@@ -29,7 +29,7 @@ struct TRun {
 
 TRun RunStatement(const std::vector<std::string>& arguments) {
     std::ostringstream errors;
-    const int status = Report3Main(arguments, FixedMetricCanvasFactory(), errors);
+    const int status = Report3Main(arguments, MakeQtReportServices(), errors);
     InitFormatSettings();
     return {status, Utf8ToCp1251(errors.str())};
 }

@@ -11,7 +11,7 @@
 namespace testing_support {
 
 ModalAnswer::ModalAnswer(std::function<void(QWidget&)> action) : action_(std::move(action)) {
-    QTimer::singleShot(0, [this] { Poll(); });
+    QTimer::singleShot(0, &context_, [this] { Poll(); });
 }
 
 ModalAnswer::~ModalAnswer() {
@@ -26,7 +26,7 @@ void ModalAnswer::Poll() {
     }
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible()) {
-        QTimer::singleShot(5, [this] { Poll(); });
+        QTimer::singleShot(5, &context_, [this] { Poll(); });
         return;
     }
     answered_ = true;

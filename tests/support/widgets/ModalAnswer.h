@@ -1,6 +1,7 @@
 #pragma once
 // Answering a modal window as a user would: once the code under test has
 // opened it, the given action runs on it (typically a click on a button).
+#include <QObject>
 #include <QString>
 #include <QWidget>
 
@@ -30,6 +31,8 @@ private:
     bool stopped_ = false;
     QString text_;
     QString title_;
+    // The polls still queued go with it, so none reaches a dead object.
+    QObject context_;
 };
 
 // An action that clicks the window's button with this caption (or, failing
