@@ -195,10 +195,33 @@ TEST_F(EditorCheck, AStatementThatVanishedIsNotSavedAndTheWindowStays) {
     EXPECT_EQ(documents.RecordCount(), 0u);
 }
 
-TEST_F(EditorCheck, AFailedSaveIsReportedAndNothingIsLost) {
+TEST_F(EditorCheck, AReadOnlyTableFileIsReportedAndNothingIsLost) {
     Show();
     FillValid();
-    // The table file cannot be replaced: a folder stands in its place.
+    const std::filesystem::path file = dir_ / "Documents.xml";
+    const std::string before = Documents();
+    namespace fs = std::filesystem;
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    Click("BtnOK");
+    ASSERT_EQ(CaughtErrors().size(), 1u);
+    EXPECT_NE(CaughtErrors()[0].find("Documents.xml"), std::string::npos) << CaughtErrors()[0];
+    CaughtErrors().clear();
+    EXPECT_TRUE(editor_->isVisible());
+    EXPECT_EQ(Documents(), before);
+    // Once the file can be written, the same statement is saved once.
+    fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
+    Click("BtnOK");
+    EXPECT_FALSE(editor_->isVisible());
+    TStore reread(dir_.path(), dir_.path());
+    ASSERT_TRUE(reread.Open().empty());
+    EXPECT_EQ(reread.Documents().RecordCount(), 1u);
+    EXPECT_EQ(StoredCash(editor_->DocumentID()), kCash5301);
+}
+
+TEST_F(EditorCheck, AFileThatCannotBeReplacedIsReportedAndNothingIsLost) {
+    Show();
+    FillValid();
+    // A folder stands where the table file was.
     const std::filesystem::path file = dir_ / "Documents.xml";
     const std::string before = Documents();
     std::filesystem::remove(file);
@@ -206,20 +229,14 @@ TEST_F(EditorCheck, AFailedSaveIsReportedAndNothingIsLost) {
     testing_support::WriteFile(file / "keep", "x");
     Click("BtnOK");
     ASSERT_EQ(CaughtErrors().size(), 1u);
-    EXPECT_NE(CaughtErrors()[0].find("Documents.xml"), std::string::npos) << CaughtErrors()[0];
     CaughtErrors().clear();
     EXPECT_TRUE(editor_->isVisible());
     EXPECT_EQ(testing_support::ReadFile(file / "keep"), "x");
-    // Once the file can be written, the same statement is saved once.
     std::filesystem::remove_all(file);
     testing_support::WriteFile(file, before);
     Click("BtnOK");
     EXPECT_FALSE(editor_->isVisible());
     EXPECT_EQ(store_.Documents().RecordCount(), 1u);
-    TStore reread(dir_.path(), dir_.path());
-    ASSERT_TRUE(reread.Open().empty());
-    EXPECT_EQ(reread.Documents().RecordCount(), 1u);
-    EXPECT_EQ(StoredCash(editor_->DocumentID()), kCash5301);
 }
 
 } // namespace
