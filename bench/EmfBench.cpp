@@ -11,6 +11,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
+
 namespace {
 
 void NeedGui() {
@@ -89,16 +91,22 @@ void EmfReadPage(benchmark::State& state) {
 }
 BENCHMARK(EmfReadPage)->Unit(benchmark::kMillisecond);
 
-void EmfReplayAt200(benchmark::State& state) {
-    NeedGui();
-    const TEmfMetafile metafile = RecordPage();
+// Frames of the preview at 200 %: grey background, the white page, and the
+// page drawn by draw into the page rectangle.
+void ReplayFrames(benchmark::State& state, const std::function<void(QPainter&)>& draw) {
     QImage frame(1920, 1080, QImage::Format_RGB32);
     for (auto _ : state) {
         frame.fill(Qt::gray);
         QPainter painter(&frame);
         painter.fillRect(kZoomed, Qt::white);
-        metafile.Play(painter, kZoomed);
+        draw(painter);
     }
+}
+
+void EmfReplayAt200(benchmark::State& state) {
+    NeedGui();
+    const TEmfMetafile metafile = RecordPage();
+    ReplayFrames(state, [&](QPainter& painter) { metafile.Play(painter, kZoomed); });
 }
 BENCHMARK(EmfReplayAt200)->Unit(benchmark::kMillisecond);
 
@@ -109,29 +117,21 @@ void QPictureReplayAt200(benchmark::State& state) {
         QPainter painter(&picture);
         DensePage(painter);
     }
-    QImage frame(1920, 1080, QImage::Format_RGB32);
-    for (auto _ : state) {
-        frame.fill(Qt::gray);
-        QPainter painter(&frame);
-        painter.fillRect(kZoomed, Qt::white);
+    ReplayFrames(state, [&](QPainter& painter) {
         painter.translate(kZoomed.topLeft());
         painter.scale(2, 2);
         painter.drawPicture(0, 0, picture);
-    }
+    });
 }
 BENCHMARK(QPictureReplayAt200)->Unit(benchmark::kMillisecond);
 
 void DirectDrawAt200(benchmark::State& state) {
     NeedGui();
-    QImage frame(1920, 1080, QImage::Format_RGB32);
-    for (auto _ : state) {
-        frame.fill(Qt::gray);
-        QPainter painter(&frame);
-        painter.fillRect(kZoomed, Qt::white);
+    ReplayFrames(state, [](QPainter& painter) {
         painter.translate(kZoomed.topLeft());
         painter.scale(2, 2);
         DensePage(painter);
-    }
+    });
 }
 BENCHMARK(DirectDrawAt200)->Unit(benchmark::kMillisecond);
 

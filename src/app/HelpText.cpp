@@ -4,7 +4,6 @@ namespace {
 
 // Windows-1251 like every text of the program; converted where it is shown.
 const char* const kPage = R"(
-<h2>Препроводительная ведомость</h2>
 <p>Программа ведёт список препроводительных ведомостей к сумкам с наличными,
 сдаваемым в банк, и печатает их по форме банка.</p>
 

@@ -1,17 +1,27 @@
 #include "app/ProgramWindows.h"
 
 #include "app/ErrorBox.h"
-#include "report/render/QtReportServices.h"
+#include "report/ui/ReportPreview.h"
 
 #include <QTimer>
 
+namespace {
+
+TReportServices WithPreview(TReportServices services) {
+    InstallReportPreview(services, RunUserAction);
+    return services;
+}
+
+} // namespace
+
 TProgramWindows::TProgramWindows(const std::filesystem::path& workingDirectory,
-                                 const std::filesystem::path& programDirectory)
+                                 const std::filesystem::path& programDirectory,
+                                 TReportServices reportServices)
     : fmMain_(std::make_unique<TfmMain>(workingDirectory, programDirectory)),
-      fmHelp_(std::make_unique<TfmHelp>()),
       referenceBooks_(std::make_unique<TReferenceBooks>(fmMain_->Store())),
       fmDocumentEditor_(std::make_unique<TfmDocumentEditor>(
-          fmMain_->Store(), MakeQtReportServices(), workingDirectory)) {
+          fmMain_->Store(), WithPreview(std::move(reportServices)), workingDirectory)),
+      fmHelp_(std::make_unique<TfmHelp>()) {
     fmMain_->SetHelpWindow(fmHelp_.get());
     fmDocumentEditor_->SetActionRunner(RunUserAction);
     fmDocumentEditor_->SetReferenceBrowse(

@@ -312,3 +312,49 @@ TEST_F(MainWindowTest, SumColumnIsRightAlignedAndDatesLeftAligned) {
     EXPECT_LE(sumRight, 6);
     EXPECT_GT(sumLeft, 20);
 }
+
+TEST_F(MainWindowTest, LongNameStaysInsideItsCell) {
+    WriteSampleData(dirs_);
+    {
+        TStore store(dirs_.Work.path(), dirs_.Program.path());
+        store.Open();
+        ASSERT_TRUE(store.Firms().Locate(2));
+        store.Firms().Edit();
+        store.Firms().FieldByName("Name").SetString(
+            "Общество с ограниченной ответственностью Торговый дом Северная звезда");
+        store.Firms().Post();
+        store.SaveFirms();
+    }
+    Open();
+    Table().SetRow(1);
+    const QImage image = Table().viewport()->grab().toImage();
+    const qreal scale = image.width() / static_cast<qreal>(Table().viewport()->width());
+    // Row 3 shows no firm: its cell holds nothing of the long name above it.
+    const QRect below = Table().visualRect(Table().model()->index(2, 1)).adjusted(1, 1, -1, -1);
+    int ink = 0;
+    for (int y = below.top(); y <= below.bottom(); ++y) {
+        for (int x = below.left(); x <= below.right(); ++x) {
+            ink += qGray(image.pixel(x * scale, y * scale)) < 160;
+        }
+    }
+    EXPECT_EQ(0, ink);
+}
+
+TEST_F(MainWindowTest, EarnSourcesSurviveATableThatFailedToLoad) {
+    // Earn sources saved by an earlier run.
+    {
+        TStore store(dirs_.Work.path(), dirs_.Program.path());
+        store.Open();
+        store.EarnSources().AddSection("Источники");
+        store.SaveEarnSources();
+    }
+    const std::string sources = ReadFile(dirs_.Program / "Data.txt");
+    ASSERT_NE(sources.find("Источники"), std::string::npos);
+    WriteFile(dirs_.Work / "Documents.xml", "not a table");
+    Open();
+    EXPECT_EQ(1u, window_->StartupErrors().size());
+    EXPECT_EQ(1, window_->Store().EarnSources().SectionCount());
+    window_.reset();
+    EXPECT_EQ(sources, ReadFile(dirs_.Program / "Data.txt"));
+    EXPECT_EQ("not a table", ReadFile(dirs_.Work / "Documents.xml"));
+}

@@ -75,10 +75,14 @@ TEST(VertGridTest, CellsKeepTextAndObjectAcrossResizesAndReadEmptyOutside) {
 TEST(VertGridTest, SelectionStaysOnItsRowAcrossAnUpdateAndMovesUpWhenTheGridShrinks) {
     auto grid = MakeGrid(kListGridOptions);
     grid->SetRow(3);
+    grid->SetColWidth(1, 123);
     grid->BeginUpdate();
     grid->SetCell(0, 3, "new");
+    grid->SetRowCount(200);
+    grid->SetRowCount(5);
     grid->EndUpdate();
     EXPECT_EQ(3, grid->Row());
+    EXPECT_EQ(123, grid->ColWidth(1)); // a refill keeps the widths the user set
     EXPECT_EQ(ToQString("new"), grid->model()->index(2, 0).data());
     grid->SetRowCount(3);
     EXPECT_EQ(2, grid->Row());

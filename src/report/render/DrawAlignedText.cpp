@@ -41,26 +41,30 @@ bool IsKnown(int alignment) {
     return alignment >= 1 && alignment <= 9;
 }
 
-// Draws the lines from the top of `rect`, each placed by the flag, clipped to it.
-void DrawLines(QPainter& canvas, const std::vector<TTextLine>& lines, const QRect& rect,
-               THorizontal horizontal, int lineHeight, int ascent) {
-    canvas.save();
-    canvas.setClipRect(rect, Qt::IntersectClip);
+// Draws the lines from the top of `rect`, each placed by the flag; clipped to
+// the rectangle only where a line would reach past it, since clipping every
+// text costs more than drawing it.
+void DrawLines(QPainter& canvas, const TTextLines& lines, const QRect& rect, THorizontal horizontal,
+               int lineHeight) {
+    const bool clip = lines.Widest() > rect.width() || lines.Count() * lineHeight > rect.height();
+    if (clip) {
+        canvas.save();
+        canvas.setClipRect(rect, Qt::IntersectClip);
+    }
     int top = rect.top();
-    for (const TTextLine& line : lines) {
-        if (top >= rect.bottom() + 1) {
-            break;
-        }
+    for (int index = 0; index < lines.Count() && top <= rect.bottom(); ++index) {
         qreal left = rect.left();
         if (horizontal == THorizontal::Centre) {
-            left += (rect.width() - line.Width) / 2;
+            left += (rect.width() - lines.Width(index)) / 2;
         } else if (horizontal == THorizontal::Right) {
-            left += rect.width() - line.Width;
+            left += rect.width() - lines.Width(index);
         }
-        canvas.drawText(QPointF(left, top + ascent), line.Text);
+        lines.Draw(canvas, index, QPointF(left, top));
         top += lineHeight;
     }
-    canvas.restore();
+    if (clip) {
+        canvas.restore();
+    }
 }
 
 } // namespace
@@ -73,15 +77,9 @@ void DrawAlignedText(QPainter& canvas, int x, int y, int width, int height, cons
     THorizontal horizontal = HorizontalOf(alignment);
     const QFontMetrics metrics(canvas.font(), canvas.device());
     const int lineHeight = metrics.height();
-    const std::vector<TTextLine> lines =
-        LayTextLines(text, canvas.font(), canvas.device(), width, wordWrap);
-
-    qreal widest = 0;
-    for (const TTextLine& line : lines) {
-        widest = std::max(widest, line.Width);
-    }
-    const int w = static_cast<int>(std::ceil(widest));
-    int h = static_cast<int>(lines.size()) * lineHeight;
+    const TTextLines lines(text, canvas.font(), canvas.device(), width, wordWrap);
+    const int w = static_cast<int>(std::ceil(lines.Widest()));
+    int h = lines.Count() * lineHeight;
     h = std::min(h, height - 2);
 
     // Centred both ways unless the code says otherwise; halves truncate.
@@ -116,6 +114,5 @@ void DrawAlignedText(QPainter& canvas, int x, int y, int width, int height, cons
     if (right <= left || bottom <= top) {
         return;
     }
-    DrawLines(canvas, lines, QRect(left, top, right - left, bottom - top), horizontal, lineHeight,
-              metrics.ascent());
+    DrawLines(canvas, lines, QRect(left, top, right - left, bottom - top), horizontal, lineHeight);
 }

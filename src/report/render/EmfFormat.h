@@ -71,6 +71,8 @@ enum TRecordType : std::uint32_t {
     kPolylineTo16 = 89,
     kPolyPolyline16 = 90,
     kPolyPolygon16 = 91,
+    kCreateMonoBrush = 93,
+    kCreateDibPatternBrush = 94,
     kExtCreatePen = 95,
 };
 
@@ -82,11 +84,7 @@ constexpr std::uint32_t kStockObject = 0x80000000;
 
 // Stock objects selected by index | kStockObject.
 enum TStock : std::uint32_t {
-    kWhiteBrush = 0,
-    kLtGrayBrush = 1,
-    kGrayBrush = 2,
-    kDkGrayBrush = 3,
-    kBlackBrush = 4,
+    kBlackBrush = 4, // 0 to 4: white, light grey, grey, dark grey and black brushes
     kNullBrush = 5,
     kWhitePen = 6,
     kBlackPen = 7,
@@ -164,6 +162,14 @@ constexpr std::uint32_t kRopWhiteness = 0x00FF0062;
 
 // Bounds on what a file may ask of the reader.
 constexpr std::int64_t kMaxPixels = 100'000'000;
+constexpr double kMaxSide = 1'000'000;
+
+// Whether a picture of that many pixels is one the program takes: at most a
+// million pixels a side and kMaxPixels in all.
+constexpr bool AcceptablePictureSize(double width, double height) {
+    return width >= 0 && height >= 0 && width <= kMaxSide && height <= kMaxSide &&
+           width * height <= static_cast<double>(kMaxPixels);
+}
 constexpr int kMaxSavedStates = 1000;
 constexpr int kMaxFontPixels = 5000;
 

@@ -1,4 +1,5 @@
 #include "report/render/EmfMetafile.h"
+#include "report/NumberText.h"
 #include "report/ReportError.h"
 #include "report/render/EmfFormat.h"
 #include "report/render/EmfPlayer.h"
@@ -16,10 +17,9 @@ struct TEmfMetafileState {
 TEmfMetafile::TEmfMetafile() : state_(std::make_unique<TEmfMetafileState>()) {}
 
 TEmfMetafile::TEmfMetafile(int widthPixels, int heightPixels) : TEmfMetafile() {
-    if (widthPixels < 0 || heightPixels < 0 ||
-        std::int64_t{widthPixels} * heightPixels > emf::kMaxPixels) {
-        throw EReportError("Недопустимый размер метафайла: " + std::to_string(widthPixels) + " x " +
-                           std::to_string(heightPixels));
+    if (!emf::AcceptablePictureSize(widthPixels, heightPixels)) {
+        throw EReportError("Недопустимый размер метафайла: " + IntToText(widthPixels) + " x " +
+                           IntToText(heightPixels));
     }
     state_->bytes = EmfFileBytes(widthPixels, heightPixels, 1, {}, 0);
     state_->header = ReadEmfHeader(state_->bytes);

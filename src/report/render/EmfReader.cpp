@@ -1,4 +1,5 @@
 #include "report/render/EmfReader.h"
+#include "report/NumberText.h"
 #include "report/ReportError.h"
 #include "report/render/EmfFormat.h"
 
@@ -119,9 +120,7 @@ TEmfHeader ReadEmfHeader(std::string_view bytes) {
     }
     const double width = std::round(frame.width());
     const double height = std::round(frame.height());
-    if (!(width >= 0 && height >= 0) || width * height > static_cast<double>(emf::kMaxPixels) ||
-        width > static_cast<double>(emf::kMaxPixels) ||
-        height > static_cast<double>(emf::kMaxPixels)) {
+    if (!emf::AcceptablePictureSize(width, height)) {
         Malformed("размер рисунка вне допустимых пределов");
     }
     header.width = static_cast<int>(width);
@@ -140,7 +139,7 @@ TEmfHeader ReadEmfHeader(std::string_view bytes) {
         const TEmfRecord record(bytes.substr(offset, 8));
         const std::uint32_t size = record.U32(4);
         if (size < 8 || size % 4 != 0 || size > header.size - offset) {
-            Malformed("повреждена запись " + std::to_string(index));
+            Malformed("повреждена запись " + IntToText(static_cast<std::int64_t>(index)));
         }
         if (record.Type() == emf::kEof) {
             break;

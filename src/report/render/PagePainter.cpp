@@ -31,6 +31,27 @@ struct TPageContext {
     QSize Size;
 };
 
+// The font the painter holds, set again only when a text asks for another:
+// most texts of a page share one, and every change costs a font record.
+class TFontState {
+public:
+    void Use(QPainter& painter, const std::string& name, std::int32_t size, TFontStyle style) {
+        if (!set_ || name != name_ || size != size_ || style != style_) {
+            painter.setFont(ReportFont(name, size, style));
+            set_ = true;
+            name_ = name;
+            size_ = size;
+            style_ = style;
+        }
+    }
+
+private:
+    bool set_ = false;
+    std::string name_;
+    std::int32_t size_ = 0;
+    TFontStyle style_ = 0;
+};
+
 // One side from (x, y) along `length` pixels; squares of a dashed or dotted
 // side are joined into runs. Pixels off the page are skipped, so a side of
 // any length costs no more than the page is wide.
@@ -73,7 +94,7 @@ void DrawFrameLine(QPainter& painter, const TPageContext& page, int x, int y, in
     }
 }
 
-void PaintText(IReport3Text& text, QPainter& painter, const TPageContext& page) {
+void PaintText(IReport3Text& text, QPainter& painter, const TPageContext& page, TFontState& font) {
     const std::string frame = NormalizedFrameCode(text.GetFrame());
     if (frame != text.GetFrame()) {
         text.SetFrame(frame);
@@ -95,7 +116,7 @@ void PaintText(IReport3Text& text, QPainter& painter, const TPageContext& page) 
     DrawFrameLine(painter, page, x, y, width, true, sides[1]);
     DrawFrameLine(painter, page, right, y, height, false, sides[2]);
     DrawFrameLine(painter, page, x, bottom, width, true, sides[3]);
-    painter.setFont(ReportFont(text.GetFont(), text.GetFontSize(), text.GetFontStyle()));
+    font.Use(painter, text.GetFont(), text.GetFontSize(), text.GetFontStyle());
     const TIntRect inner = text.GetInnerRect();
     const int left = x + insets.Dx + inner.Left;
     const int top = y + insets.Dy + inner.Top;
@@ -126,9 +147,10 @@ void PaintPage(IReport3Page& page, QPainter& painter) {
     painter.setClipRect(QRect(QPoint(0, 0), context.Size), Qt::IntersectClip);
     painter.setPen(Qt::black);
     painter.setBrush(Qt::NoBrush);
-    painter.setFont(ReportFont("Arial", 10, 0));
+    TFontState font;
+    font.Use(painter, "Arial", 10, 0);
     for (std::int32_t i = 1; i <= page.TextCount(); ++i) {
-        PaintText(*page.GetText(i), painter, context);
+        PaintText(*page.GetText(i), painter, context, font);
     }
     painter.restore();
 }

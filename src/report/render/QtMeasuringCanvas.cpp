@@ -28,8 +28,7 @@ void TQtMeasuringCanvas::SetFont(const std::string& name, std::int32_t size, TFo
 std::int64_t TQtMeasuringCanvas::MeasureWrappedHeight(std::string_view text, std::int64_t width) {
     // Boxes narrower than a pixel wrap like one pixel; absurd widths stay finite.
     const qreal boxWidth = static_cast<qreal>(std::clamp<std::int64_t>(width, 1, 1'000'000));
-    const auto lines =
-        static_cast<std::int64_t>(LayTextLines(text, font_, &image_, boxWidth, true).size());
+    const std::int64_t lines = TTextLines(text, font_, &image_, boxWidth, true).Count();
     return lines * QFontMetrics(font_, &image_).height();
 }
 

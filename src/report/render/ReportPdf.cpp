@@ -2,7 +2,7 @@
 
 #include "report/ReportError.h"
 #include "report/ReportInterfaces.h"
-#include "report/render/PageImage.h"
+#include "report/render/PagePainter.h"
 #include "text/Paths.h"
 #include "text/SafeFile.h"
 
@@ -10,6 +10,8 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+
+#include <algorithm>
 
 namespace {
 
@@ -39,7 +41,14 @@ std::string ReportPdfBytes(IReport3& report) {
             } else {
                 writer.newPage();
             }
-            PlayPage(*page, painter, QRectF(0, 0, writer.width(), writer.height()));
+            // Drawn straight from the page texts: a PDF keeps vectors and text
+            // anyway, and replaying the kept image would only add its records.
+            const QSize size = PageSizePixels(*page);
+            painter.save();
+            painter.scale(static_cast<qreal>(writer.width()) / std::max(1, size.width()),
+                          static_cast<qreal>(writer.height()) / std::max(1, size.height()));
+            PaintPage(*page, painter);
+            painter.restore();
         }
         painter.end();
     }

@@ -3,38 +3,51 @@
 #include "report/MeasuringCanvas.h"
 #include "text/qt/QtCodec.h"
 
-#include <QTextLayout>
 #include <QTextOption>
 
-namespace {
+#include <algorithm>
 
-void LayParagraph(const QString& paragraph, const QFont& font, QPaintDevice* device, qreal width,
-                  bool wordWrap, std::vector<TTextLine>& lines) {
-    if (paragraph.isEmpty()) {
-        lines.push_back({});
+TTextLines::TTextLines(std::string_view text, const QFont& font, QPaintDevice* device, qreal width,
+                       bool wordWrap) {
+    for (const std::string_view paragraph : SplitParagraphs(text)) {
+        LayParagraph(paragraph, font, device, width, wordWrap);
+    }
+}
+
+void TTextLines::LayParagraph(std::string_view paragraph, const QFont& font, QPaintDevice* device,
+                              qreal width, bool wordWrap) {
+    if (paragraph.empty()) {
+        lines_.push_back({});
         return;
     }
-    QTextLayout layout(paragraph, font, device);
+    auto layout = std::make_unique<QTextLayout>(ToQString(paragraph), font, device);
     QTextOption option;
     option.setWrapMode(wordWrap ? QTextOption::WordWrap : QTextOption::NoWrap);
     option.setUseDesignMetrics(true);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    layout->setTextOption(option);
+    layout->beginLayout();
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
         line.setLineWidth(width);
-        lines.push_back(
-            {paragraph.mid(line.textStart(), line.textLength()), line.naturalTextWidth()});
+        lines_.push_back({layout.get(), line.lineNumber(), line.naturalTextWidth()});
     }
-    layout.endLayout();
+    layout->endLayout();
+    layouts_.push_back(std::move(layout));
 }
 
-} // namespace
-
-std::vector<TTextLine> LayTextLines(std::string_view text, const QFont& font, QPaintDevice* device,
-                                    qreal width, bool wordWrap) {
-    std::vector<TTextLine> lines;
-    for (const std::string_view paragraph : SplitParagraphs(text)) {
-        LayParagraph(ToQString(paragraph), font, device, width, wordWrap, lines);
+qreal TTextLines::Widest() const {
+    qreal widest = 0;
+    for (const TLine& line : lines_) {
+        widest = std::max(widest, line.Width);
     }
-    return lines;
+    return widest;
+}
+
+void TTextLines::Draw(QPainter& painter, int index, QPointF topLeft) const {
+    const TLine& line = lines_[index];
+    if (line.Layout == nullptr) {
+        return;
+    }
+    const QTextLine textLine = line.Layout->lineAt(line.Number);
+    // A line's own position is its place in the paragraph; draw it at ours instead.
+    textLine.draw(&painter, topLeft - textLine.position());
 }

@@ -280,3 +280,27 @@ TEST(EmfForeign, WorldTransformsAreSetAndModified) {
     EXPECT_TRUE(AllOf(image, QRect(50, 50, 10, 10), Qt::black));
     EXPECT_TRUE(AllOf(image, QRect(60, 50, 10, 10), Qt::white));
 }
+
+TEST(EmfForeign, ThePaintersOwnClipStaysInForce) {
+    const TEmfMetafile metafile = TEmfMetafile::FromBytes(HandMade([](TEmfWriter& out) {
+        NoPenBrush(out, 1, 0xFF0000); // blue
+        Rec(out, emf::kExtSelectClipRgn,
+            {48, emf::kRgnCopy, 32, 1, 1, 16, 0, 0, 60, 100, 0, 0, 60, 100});
+        Rec(out, emf::kRectangle, {0, 0, 101, 51});
+        // Clipping reset: back to the painter's clip, not to none.
+        Rec(out, emf::kExtSelectClipRgn, {0, emf::kRgnCopy});
+        Rec(out, emf::kRectangle, {0, 60, 101, 101});
+    }));
+    const QImage image = Draw(100, 100, [&](QPainter& painter) {
+        painter.setClipRect(QRect(20, 0, 60, 100));
+        metafile.Play(painter, QRectF(0, 0, 100, 100));
+        // The painter's state is as it was.
+        EXPECT_EQ(painter.clipBoundingRect(), QRectF(20, 0, 60, 100));
+        EXPECT_TRUE(painter.transform().isIdentity());
+    });
+    EXPECT_TRUE(AllOf(image, QRect(20, 0, 40, 50), Qt::blue));
+    EXPECT_TRUE(AllOf(image, QRect(0, 0, 20, 100), Qt::white));
+    EXPECT_TRUE(AllOf(image, QRect(60, 0, 40, 50), Qt::white));
+    EXPECT_TRUE(AllOf(image, QRect(20, 60, 60, 40), Qt::blue));
+    EXPECT_TRUE(AllOf(image, QRect(80, 60, 20, 40), Qt::white));
+}

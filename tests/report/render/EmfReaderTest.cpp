@@ -44,65 +44,42 @@ bool SquareDrawn(const QImage& image) {
            AllOf(image, QRect(10, 30, 21, 1), Qt::white);
 }
 
-constexpr std::size_t kFirstRecord = emf::kHeaderSize;
+constexpr std::uint32_t kFirstRecord = emf::kHeaderSize;
 
 } // namespace
 
 TEST(EmfReader, MalformedFilesAreRefusedWithAClearMessage) {
     const std::string good = HandMade(BlackSquare);
-    const std::size_t eof = good.size() - 20;
-    std::vector<std::pair<const char*, std::string>> cases;
-    cases.emplace_back("empty", "");
-    cases.emplace_back("shorter than a header", good.substr(0, 87));
-    cases.emplace_back("text", std::string(200, 'x'));
-    std::string bytes = good;
-    Put(bytes, 0, 2);
-    cases.emplace_back("first record not a header", bytes);
-    bytes = good;
-    Put(bytes, 40, 0x464D4521);
-    cases.emplace_back("wrong signature", bytes);
-    bytes = good;
-    Put(bytes, 4, 90);
-    cases.emplace_back("header size not whole words", bytes);
-    bytes = good;
-    Put(bytes, 4, 80);
-    cases.emplace_back("header size too small", bytes);
-    bytes = good;
-    Put(bytes, 4, 4096);
-    cases.emplace_back("header size past the end", bytes);
-    cases.emplace_back("truncated", good.substr(0, good.size() - 4));
-    bytes = good;
-    Put(bytes, 48, 0xFFFFFFF0);
-    cases.emplace_back("huge declared size", bytes);
-    bytes = good;
-    Put(bytes, 52, 0xFFFFFFFF);
-    cases.emplace_back("huge record count", bytes);
-    bytes = good;
-    Put(bytes, kFirstRecord + 4, 13);
-    cases.emplace_back("record size not whole words", bytes);
-    bytes = good;
-    Put(bytes, kFirstRecord + 4, 0);
-    cases.emplace_back("record of size 0", bytes);
-    bytes = good;
-    Put(bytes, kFirstRecord + 4, 0x7FFFFFFC);
-    cases.emplace_back("record past the end", bytes);
-    bytes = good;
-    Put(bytes, eof, emf::kSetBkMode);
-    cases.emplace_back("no end record", bytes);
-    bytes = good;
-    Put(bytes, 32, 0x7FFFFFFF);
-    Put(bytes, 36, 0x7FFFFFFF);
-    cases.emplace_back("huge frame", bytes);
-    bytes = good;
-    Put(bytes, 24, 5000);
-    Put(bytes, 16, static_cast<std::uint32_t>(-50));
-    cases.emplace_back("frame and bounds backwards", bytes);
-    bytes = good;
-    Put(bytes, 72, 0);
-    Put(bytes, 16, 0x7FFFFFFF);
-    Put(bytes, 20, 0x7FFFFFFF);
-    cases.emplace_back("no device and huge bounds", bytes);
-
+    const std::uint32_t eof = static_cast<std::uint32_t>(good.size() - 20);
+    // The good file with 32-bit values put at offsets.
+    const auto patched = [&](std::initializer_list<std::pair<std::uint32_t, std::uint32_t>> puts) {
+        std::string bytes = good;
+        for (const auto& [offset, value] : puts) {
+            Put(bytes, offset, value);
+        }
+        return bytes;
+    };
+    const std::vector<std::pair<const char*, std::string>> cases = {
+        {"empty", ""},
+        {"shorter than a header", good.substr(0, 87)},
+        {"text", std::string(200, 'x')},
+        {"first record not a header", patched({{0, 2}})},
+        {"wrong signature", patched({{40, 0x464D4521}})},
+        {"header size not whole words", patched({{4, 90}})},
+        {"header size too small", patched({{4, 80}})},
+        {"header size past the end", patched({{4, 4096}})},
+        {"truncated", good.substr(0, good.size() - 4)},
+        {"huge declared size", patched({{48, 0xFFFFFFF0}})},
+        {"huge record count", patched({{52, 0xFFFFFFFF}})},
+        {"record size not whole words", patched({{kFirstRecord + 4, 13}})},
+        {"record of size 0", patched({{kFirstRecord + 4, 0}})},
+        {"record past the end", patched({{kFirstRecord + 4, 0x7FFFFFFC}})},
+        {"no end record", patched({{eof, emf::kSetBkMode}})},
+        {"huge frame", patched({{32, 0x7FFFFFFF}, {36, 0x7FFFFFFF}})},
+        {"frame and bounds backwards",
+         patched({{24, 5000}, {16, static_cast<std::uint32_t>(-50)}})},
+        {"no device and huge bounds", patched({{72, 0}, {16, 0x7FFFFFFF}, {20, 0x7FFFFFFF}})},
+    };
     for (const auto& [name, data] : cases) {
         try {
             TEmfMetafile::FromBytes(data);

@@ -169,6 +169,26 @@ TEST(EmfRoundTrip, ClipsAndTransformsOfThePainterAreKept) {
     EXPECT_LE(DifferentPixels(image, Draw(200, 200, draw)), 0);
 }
 
+TEST(EmfRoundTrip, RotatedTextTurnsWithTheDrawing) {
+    const auto draw = [](QPainter& painter) {
+        painter.translate(50, 10);
+        painter.rotate(90);
+        painter.setFont(PixelFont(14));
+        painter.drawText(QPointF(0, 0), ToQString("Сверху вниз"));
+    };
+    const TEmfMetafile metafile = ReadBack(Record(100, 120, draw));
+    // Turned glyphs are drawn from their outlines rather than Qt's cache of
+    // turned glyphs, so shades of edge pixels differ; place, direction and
+    // size are the same.
+    const QRect played = DarkBounds(Play(metafile, 100, 120, QRectF(0, 0, 100, 120)));
+    const QRect direct = DarkBounds(Draw(100, 120, draw));
+    EXPECT_GT(direct.height(), 3 * direct.width());
+    EXPECT_LE(std::abs(played.left() - direct.left()), 1);
+    EXPECT_LE(std::abs(played.right() - direct.right()), 1);
+    EXPECT_LE(std::abs(played.top() - direct.top()), 1);
+    EXPECT_LE(std::abs(played.bottom() - direct.bottom()), 1);
+}
+
 TEST(EmfRoundTrip, ShapesOfEveryKindAreKept) {
     const auto draw = [](QPainter& painter) {
         painter.setPen(QPen(Qt::darkRed, 2));
@@ -178,6 +198,7 @@ TEST(EmfRoundTrip, ShapesOfEveryKindAreKept) {
         painter.drawPolygon(QPolygon({QPoint(10, 60), QPoint(60, 60), QPoint(35, 100)}));
         painter.setBrush(Qt::NoBrush);
         painter.drawPolyline(QPolygon({QPoint(80, 60), QPoint(100, 100), QPoint(140, 60)}));
+        painter.drawPolygon(QPolygon({QPoint(150, 110), QPoint(210, 110), QPoint(180, 140)}));
         QPainterPath open;
         open.moveTo(150, 10);
         open.cubicTo(200, 10, 150, 100, 200, 100);
@@ -195,6 +216,9 @@ TEST(EmfRoundTrip, ShapesOfEveryKindAreKept) {
     EXPECT_LE(DifferentPixels(played, direct), 60);
     EXPECT_TRUE(AllOf(played, QRect(30, 25, 20, 10), QColor(180, 200, 100)));
     EXPECT_TRUE(AllOf(played, QRect(30, 70, 10, 10), QColor(180, 200, 100)));
+    // An outline without a fill is closed; a polyline is not.
+    EXPECT_TRUE(AllOf(played, QRect(160, 110, 40, 1), Qt::darkRed));
+    EXPECT_TRUE(AllOf(played, QRect(90, 59, 40, 3), Qt::white));
 }
 
 TEST(EmfRoundTrip, ImagesArePlayedIntoTheirRectangle) {
@@ -265,6 +289,7 @@ TEST(EmfRoundTrip, TheFileHasAHeaderTheRecordsAndAnEndRecord) {
 TEST(EmfRoundTrip, SizesBeyondTheLimitAreRefused) {
     EXPECT_THROW(TEmfMetafile(-1, 10), EReportError);
     EXPECT_THROW(TEmfMetafile(20000, 20000), EReportError);
+    EXPECT_THROW(TEmfMetafile(50'000'000, 1), EReportError);
     EXPECT_NO_THROW(TEmfMetafile(0, 0));
     EXPECT_NO_THROW(TEmfMetafile(8400, 11880));
 }

@@ -57,6 +57,18 @@ bool AnyDark(const QImage& image, const QRect& rect) {
     return false;
 }
 
+QRect DarkBounds(const QImage& image) {
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                bounds |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return bounds;
+}
+
 std::string HandMade(const std::function<void(TEmfWriter&)>& add, std::uint16_t handles) {
     TEmfWriter records;
     add(records);

@@ -27,6 +27,9 @@ bool AllOf(const QImage& image, const QRect& rect, QColor color);
 // Whether some pixel of the rectangle is darker than mid grey.
 bool AnyDark(const QImage& image, const QRect& rect);
 
+// The smallest rectangle holding every pixel darker than mid grey.
+QRect DarkBounds(const QImage& image);
+
 // A file of 100 x 100 pixels with the records written by add.
 std::string HandMade(const std::function<void(TEmfWriter&)>& add, std::uint16_t handles = 8);
 

@@ -51,7 +51,7 @@ TEST(PageMetafile, PlaysBackAsThePageImageOnePixelIn) {
     const QImage expected = PagePicture(*page).copy(1, 1, 836, 1184);
     // Frames and fills alike to the pixel; glyphs may sit a fraction of a
     // pixel apart, which only changes their anti-aliased edges.
-    EXPECT_LT(DifferingPixels(played, expected, 128), 100);
+    EXPECT_LT(DifferentPixels(played, expected, 128), 100);
     for (const int y : {38, 39, 86, 118, 198}) {
         EXPECT_EQ(RowInk(played, y, 0, 836), RowInk(expected, y, 0, 836)) << y;
     }
@@ -124,7 +124,7 @@ TEST(PagePng, OnePictureAPageWithoutOutline) {
     EXPECT_TRUE(IsWhite(first, 0, 0));
     EXPECT_TRUE(IsWhite(first, 839, 1187));
     EXPECT_FALSE(HasInk(second, second.rect()));
-    EXPECT_EQ(DifferingPixels(first.convertToFormat(QImage::Format_RGB32),
+    EXPECT_EQ(DifferentPixels(first.convertToFormat(QImage::Format_RGB32),
                               PagePicture(*report->GetPage(1))),
               0);
 }

@@ -3,9 +3,6 @@
 #include "support/TestSupport.h"
 #include "text/Cp1251.h"
 
-#include <algorithm>
-#include <cstdlib>
-
 namespace render_test {
 
 std::shared_ptr<IReport3Text> AddBox(IReport3Page& page, double x, double y, double w, double h,
@@ -44,18 +41,6 @@ std::string ColumnInk(const QImage& image, int x, int from, int count) {
     return ink;
 }
 
-QRect InkBounds(const QImage& image) {
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qGray(image.pixel(x, y)) < 128) {
-                bounds |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return bounds;
-}
-
 bool HasInk(const QImage& image, const QRect& rect) {
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         for (int x = rect.left(); x <= rect.right(); ++x) {
@@ -65,21 +50,6 @@ bool HasInk(const QImage& image, const QRect& rect) {
         }
     }
     return false;
-}
-
-int DifferingPixels(const QImage& a, const QImage& b, int tolerance) {
-    int count = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            const int difference =
-                std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                          std::abs(qBlue(p) - qBlue(q))});
-            count += difference > tolerance ? 1 : 0;
-        }
-    }
-    return count;
 }
 
 } // namespace render_test

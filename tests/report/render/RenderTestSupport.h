@@ -1,5 +1,6 @@
 #pragma once
 // Reports drawn with the program's Qt services, and ways to look at pixels.
+#include "EmfTestSupport.h"
 #include "report/TReport3.h"
 #include "report/render/QtReportServices.h"
 #include "report/render/ReportPrinter.h"
@@ -34,15 +35,11 @@ bool IsWhite(const QImage& image, int x, int y);
 std::string RowInk(const QImage& image, int y, int from, int count);
 std::string ColumnInk(const QImage& image, int x, int from, int count);
 
-// The smallest rectangle holding every pixel darker than mid-grey.
-QRect InkBounds(const QImage& image);
-
 // Whether any pixel of the rectangle is not white.
 bool HasInk(const QImage& image, const QRect& rect);
 
-// How many pixels of two images of one size differ in a colour channel by
-// more than `tolerance`.
-int DifferingPixels(const QImage& a, const QImage& b, int tolerance = 0);
+using emf_test::DarkBounds;
+using emf_test::DifferentPixels;
 
 } // namespace render_test
 

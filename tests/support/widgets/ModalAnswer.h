@@ -1,7 +1,6 @@
 #pragma once
 // Answering a modal window as a user would: once the code under test has
 // opened it, the given action runs on it (typically a click on a button).
-#include <QObject>
 #include <QString>
 #include <QWidget>
 
@@ -26,13 +25,13 @@ public:
 private:
     void Poll();
 
+    // Owns the pending polls, so none outlives the object.
+    QObject context_;
     std::function<void(QWidget&)> action_;
     bool answered_ = false;
     bool stopped_ = false;
     QString text_;
     QString title_;
-    // The polls still queued go with it, so none reaches a dead object.
-    QObject context_;
 };
 
 // An action that clicks the window's button with this caption (or, failing

@@ -1,0 +1,36 @@
+#pragma once
+// Pens, brushes and fonts as a metafile creates them, made into their Qt
+// counterparts for the player.
+#include "report/render/EmfReader.h"
+
+#include <QBrush>
+#include <QFont>
+#include <QPen>
+
+#include <cstdint>
+#include <optional>
+#include <variant>
+
+// A font with what Qt's font does not keep.
+struct TEmfFont {
+    QFont font{QStringLiteral("Arial")};
+    double height = 16; // character height in logical units
+    int escapement = 0; // tenths of a degree, counter-clockwise
+    int charset = 1;
+};
+
+using TEmfObject = std::variant<std::monostate, QPen, QBrush, TEmfFont>;
+
+QColor EmfColor(std::uint32_t colorRef);
+
+// Qt's hatch patterns in the order of the file's hatch numbers.
+inline constexpr Qt::BrushStyle kEmfHatches[] = {Qt::HorPattern,   Qt::VerPattern,
+                                                 Qt::FDiagPattern, Qt::BDiagPattern,
+                                                 Qt::CrossPattern, Qt::DiagCrossPattern};
+
+// Each gives the object a creation record describes, or nothing when the
+// record is too short to describe one.
+std::optional<TEmfObject> ReadEmfPen(const TEmfRecord& record, bool extended);
+std::optional<TEmfObject> ReadEmfBrush(const TEmfRecord& record);
+std::optional<TEmfObject> ReadEmfPatternBrush(const TEmfRecord& record);
+std::optional<TEmfObject> ReadEmfFont(const TEmfRecord& record);

@@ -1,0 +1,115 @@
+// Text of the file, drawn in the painter's pixels wherever the drawing is
+// upright.
+#include "report/render/EmfPlayback.h"
+#include "text/qt/QtCodec.h"
+
+#include <QFontMetricsF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kRussianCharset = 204;
+
+} // namespace
+
+void TEmfPlayback::TextOut(const TEmfRecord& record, bool wide) {
+    if (!record.Has(76) || path_) {
+        return;
+    }
+    const std::uint32_t count = record.U32(44);
+    const std::string_view bytes =
+        record.Bytes(record.U32(48), std::uint64_t{count} * (wide ? 2 : 1));
+    if (count == 0 || bytes.empty()) {
+        return;
+    }
+    QString text;
+    if (wide) {
+        text.reserve(count);
+        for (std::uint32_t i = 0; i < count; ++i) {
+            text.append(
+                QChar(static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                            static_cast<unsigned char>(bytes[2 * i + 1]) << 8)));
+        }
+    } else {
+        text = dc_.font.charset == kRussianCharset
+                   ? ToQString(bytes)
+                   : QString::fromLatin1(bytes.data(), bytes.size());
+    }
+    const std::uint32_t options = record.U32(52);
+    const QRectF box(QPointF(record.I32(56), record.I32(60)),
+                     QPointF(record.I32(64), record.I32(68)));
+    const bool useCurrent = (dc_.textAlign & emf::kTaUpdateCp) != 0;
+    const QPointF reference = useCurrent ? dc_.position : QPointF(record.I32(36), record.I32(40));
+    if (!Ready()) {
+        return;
+    }
+    painter_.save();
+    if (options & emf::kEtoOpaque) {
+        painter_.fillRect(ToPainter(box.normalized()), dc_.bkColor);
+    }
+    if (options & emf::kEtoClipped) {
+        painter_.setClipRect(ToPainter(box.normalized()), Qt::IntersectClip);
+    }
+    // Upright text under a transform that only scales and moves is drawn in
+    // the painter's device pixels with the font scaled, so it stays crisp and
+    // fast at any zoom; anything else is drawn through the transform.
+    QFont font = dc_.font.font;
+    QPointF at = reference;
+    double scale = 1;
+    double toLogical = 1;
+    if (device_ && dc_.font.escapement == 0) {
+        const double sx = std::abs(full_.m11());
+        const double sy = std::abs(full_.m22());
+        scale = sy;
+        toLogical = sx > 0 ? 1 / sx : 0;
+        at = ToPainter(reference);
+        if (sy > 0 && std::abs(sx / sy - 1) > 0.01) {
+            font.setStretch(std::clamp(static_cast<int>(std::lround(100 * sx / sy)), 1, 4000));
+        }
+    } else {
+        painter_.setWorldTransform(full_);
+        painter_.translate(reference);
+        painter_.rotate(-dc_.font.escapement / 10.0);
+        at = QPointF();
+    }
+    const double pixels = dc_.font.height * scale;
+    if (pixels >= 0.5 && pixels <= emf::kMaxFontPixels) {
+        // Whole pixel sizes as such; others through the device's resolution.
+        const int dpi = painter_.device()->logicalDpiY();
+        if (std::abs(pixels - std::round(pixels)) < 0.01 || dpi <= 0) {
+            font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+        } else {
+            font.setPointSizeF(pixels * 72 / dpi);
+        }
+        const QFontMetricsF metrics(font);
+        const std::uint32_t horizontal = dc_.textAlign & emf::kTaHorizontalMask;
+        const std::uint32_t vertical = dc_.textAlign & emf::kTaVerticalMask;
+        const double width = horizontal != 0 || useCurrent || dc_.bkMode == emf::kOpaque
+                                 ? metrics.horizontalAdvance(text)
+                                 : 0;
+        if (horizontal == emf::kTaCenter) {
+            at.rx() -= width / 2;
+        } else if (horizontal == emf::kTaRight) {
+            at.rx() -= width;
+        }
+        if (vertical == 0) {
+            at.ry() += metrics.ascent();
+        } else if (vertical == emf::kTaBottom) {
+            at.ry() -= metrics.descent();
+        }
+        if (dc_.bkMode == emf::kOpaque && !(options & emf::kEtoOpaque)) {
+            painter_.fillRect(QRectF(at.x(), at.y() - metrics.ascent(), width, metrics.height()),
+                              dc_.bkColor);
+        }
+        painter_.setFont(font);
+        painter_.setPen(dc_.textColor);
+        painter_.drawText(at, text);
+        if (useCurrent && horizontal == 0) {
+            dc_.position.rx() += width * toLogical;
+        }
+    }
+    painter_.restore();
+    transformDirty_ = true;
+}

@@ -1,0 +1,43 @@
+#include "report/ui/ReportSaving.h"
+
+#include "report/TReport3.h"
+#include "report/render/ReportPdf.h"
+#include "text/TextCase.h"
+
+TSaveForm SaveFormFor(const std::string& fileName) {
+    const std::string lower = LowerCaseCyr(fileName);
+    const auto holds = [&lower](const char* part) { return lower.find(part) != std::string::npos; };
+    if (holds(".xml")) {
+        return TSaveForm::Workbook;
+    }
+    if (holds(".zip")) {
+        return TSaveForm::PageImages;
+    }
+    if (holds(".csv")) {
+        return TSaveForm::SeparatedValues;
+    }
+    if (holds(".pdf")) {
+        return TSaveForm::Pdf;
+    }
+    return TSaveForm::PageText;
+}
+
+void SaveReportAs(TReport3& report, const std::string& fileName) {
+    switch (SaveFormFor(fileName)) {
+    case TSaveForm::Workbook:
+        report.ExportWorkbook(fileName);
+        return;
+    case TSaveForm::PageImages:
+        report.ExportPageImages(fileName);
+        return;
+    case TSaveForm::SeparatedValues:
+        report.ExportText(fileName);
+        return;
+    case TSaveForm::Pdf:
+        WriteReportPdf(report, fileName);
+        return;
+    case TSaveForm::PageText:
+        report.SavePagesToFile(fileName);
+        return;
+    }
+}
