@@ -2,9 +2,13 @@
 // through the program's windows appears in the list.
 #include "app/ProgramWindows.h"
 #include "controls/VertGrid.h"
+#include "report/render/QtReportServices.h"
+#include "statement/DocumentEditorState.h"
+#include "statement/StatementTemplate.h"
 #include "support/TestSupport.h"
 #include "support/widgets/ModalAnswer.h"
 #include "text/FormatSettings.h"
+#include "text/Paths.h"
 #include "text/qt/QtCodec.h"
 
 #include <QApplication>
@@ -16,20 +20,22 @@
 
 namespace {
 
+// A working folder with a firm and a bank to choose.
+void AddFirmAndBank(const testing_support::TempDir& dir) {
+    TStore store(dir.path(), dir.path());
+    ASSERT_TRUE(store.Open().empty());
+    for (TTable* table : {&store.Firms(), &store.Banks()}) {
+        table->Append();
+        table->FieldByName("Name").SetString("Первая");
+        table->Post();
+    }
+    store.SaveFirms();
+    store.SaveBanks();
+}
+
 TEST(EditorFromMain, ANewStatementIsSavedAndListed) {
     testing_support::TempDir dir;
-    {
-        // A firm and a bank to choose.
-        TStore store(dir.path(), dir.path());
-        ASSERT_TRUE(store.Open().empty());
-        for (TTable* table : {&store.Firms(), &store.Banks()}) {
-            table->Append();
-            table->FieldByName("Name").SetString("Первая");
-            table->Post();
-        }
-        store.SaveFirms();
-        store.SaveBanks();
-    }
+    AddFirmAndBank(dir);
     TProgramWindows windows(dir.path(), dir.path());
     bool shown = false;
     testing_support::ModalAnswer answer([&](QWidget& window) {
@@ -51,6 +57,31 @@ TEST(EditorFromMain, ANewStatementIsSavedAndListed) {
     EXPECT_EQ(list.Cell(4, 1), "2 000,00");
     EXPECT_EQ(list.Cell(1, 1), "Первая");
     EXPECT_EQ(windows.Main().Store().Documents().RecordCount(), 1u);
+    InitFormatSettings();
+}
+
+TEST(EditorFromMain, PrintShowsTheFormInThePreviewWindow) {
+    testing_support::TempDir dir;
+    AddFirmAndBank(dir);
+    const std::filesystem::path name = PathFromText(kStatementTemplateName);
+    std::filesystem::copy_file(testing_support::SourceDir() / "data" / name, dir.path() / name);
+    TProgramWindows windows(dir.path(), dir.path(), MakeQtReportServices());
+    TDocumentEditorState state(windows.Main().Store());
+    state.Load(Now());
+    state.SetBagNumber("12");
+    state.SetCount(1, "1");
+    ASSERT_TRUE(state.Save());
+    windows.Main().RefreshList();
+
+    std::string shown;
+    testing_support::ModalAnswer answer([&](QWidget& window) {
+        shown = window.metaObject()->className();
+        window.close();
+    });
+    windows.Main().BtnPrintClick();
+    ASSERT_TRUE(answer.Answered());
+    EXPECT_EQ(shown, "TfmReport3Preview");
+    EXPECT_FALSE(windows.DocumentEditor().isVisible());
     InitFormatSettings();
 }
 
