@@ -74,9 +74,8 @@ TfmDocumentEditor::TfmDocumentEditor(TStore& store, TReportServices reportServic
             state_.SetDatetime(WithDate(state_.Statement().Datetime, date));
         }
     });
-    for (QWidget* control : {static_cast<QWidget*>(calendar_), static_cast<QWidget*>(lists_[0]),
-                             static_cast<QWidget*>(lists_[1]), static_cast<QWidget*>(lists_[2]),
-                             static_cast<QWidget*>(lists_[3])}) {
+    const std::array<QWidget*, 5> choices = {calendar_, lists_[0], lists_[1], lists_[2], lists_[3]};
+    for (QWidget* control : choices) {
         FilterTypedChars(*control, nullptr, [this] { focusNextChild(); });
     }
     LeaveOnTab(*calendar_, *calendar_);
@@ -92,6 +91,7 @@ TfmDocumentEditor::TfmDocumentEditor(TStore& store, TReportServices reportServic
             state_.SetCashRow(row);
         }
     };
+    // Enter in an amount does nothing: it must not press a button of the window.
     FilterTypedChars(*source_, AmountKey, {});
     OnGridEditorOpened(*source_, [this](TMyInplaceEditList& editor) {
         FilterTypedChars(editor, AmountKey, {});
