@@ -1,13 +1,35 @@
 #include "app/ProgramWindows.h"
 
+#include "app/ErrorBox.h"
+#include "report/ui/ReportPreview.h"
+
 #include <QTimer>
 
+namespace {
+
+TReportServices WithPreview(TReportServices services) {
+    InstallReportPreview(services, RunUserAction);
+    return services;
+}
+
+} // namespace
+
 TProgramWindows::TProgramWindows(const std::filesystem::path& workingDirectory,
-                                 const std::filesystem::path& programDirectory)
+                                 const std::filesystem::path& programDirectory,
+                                 TReportServices reportServices)
     : fmMain_(std::make_unique<TfmMain>(workingDirectory, programDirectory)),
       referenceBooks_(std::make_unique<TReferenceBooks>(fmMain_->Store())),
+      fmDocumentEditor_(std::make_unique<TfmDocumentEditor>(
+          fmMain_->Store(), WithPreview(std::move(reportServices)), workingDirectory)),
       fmHelp_(std::make_unique<TfmHelp>()) {
     fmMain_->SetHelpWindow(fmHelp_.get());
+    fmDocumentEditor_->SetActionRunner(RunUserAction);
+    fmDocumentEditor_->SetReferenceBrowse(
+        [this](const std::string& caption, TStoreTable table, int slot, std::int64_t selectedID) {
+            return referenceBooks_->Browse(caption, table, slot, selectedID);
+        });
+    fmMain_->OnEditDocument = [this](int id) { fmDocumentEditor_->EditStatement(id); };
+    fmMain_->OnPrintDocument = [this](int id) { fmDocumentEditor_->PrintStatement(id); };
 }
 
 TProgramWindows::~TProgramWindows() {

@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     TApplication app(argc, argv);
     // Handed to every report the windows make.
     const TReportServices reportServices = MakeQtReportServices();
-    TProgramWindows windows(std::filesystem::current_path(), ProgramDirectory());
+    TProgramWindows windows(std::filesystem::current_path(), ProgramDirectory(), reportServices);
     windows.Show();
     return app.exec();
 }

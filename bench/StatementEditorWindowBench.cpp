@@ -1,0 +1,97 @@
+// One key typed into a count cell of the statement editor's window, as the
+// user types it: the key filtered, the cell written, the cash total
+// recomputed, the earn sources balanced and the labels and amounts shown, on
+// a full statement (every count filled, five sources with amounts).
+#include "app/store/Store.h"
+#include "controls/VertGrid.h"
+#include "statement/EarnSources.h"
+#include "statement/ui/TfmDocumentEditor.h"
+#include "text/FormatSettings.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+namespace {
+
+// The windows need an application; the benchmark runs without a display.
+QApplication& Application() {
+    static int argc = 1;
+    static char name[] = "ved_bench";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static QApplication application(argc, argv);
+    return application;
+}
+
+void Key(QWidget& target, Qt::Key key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(&target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(&target, &release);
+}
+
+void BM_StatementEditorWindowCountKey(benchmark::State& state) {
+    Application();
+    ApplyMainWindowFormatSettings();
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / "ved_statement_editor_window_bench";
+    std::filesystem::create_directories(dir);
+    {
+        TStore store(dir, dir);
+        store.Open();
+        BuildEarnSourceList(store.EarnSources());
+        for (int i = 0; i < 4; ++i) {
+            AddEarnSource(store.EarnSources(), "Источник", "1");
+        }
+        TfmDocumentEditor editor(store, {}, dir);
+        editor.show();
+        auto& cash = *editor.findChild<TVertGrid*>("Cash");
+        auto& source = *editor.findChild<TVertGrid*>("Source");
+        const auto typeInto = [](TVertGrid& grid, int row, const QString& text) {
+            grid.SetCol(1);
+            grid.SetRow(row);
+            grid.setFocus();
+            QApplication::processEvents();
+            // After what the cell holds, which the grid selects on opening.
+            Key(*grid.InplaceEditor(), Qt::Key_End, {});
+            for (const QChar c : text) {
+                Key(*grid.InplaceEditor(), Qt::Key_unknown, QString(c));
+            }
+        };
+        for (int row = 1; row <= 15; ++row) {
+            typeInto(cash, row, "17");
+        }
+        for (int row = 2; row <= 5; ++row) {
+            typeInto(source, row, "100");
+        }
+        typeInto(source, 1, "");
+        typeInto(cash, 1, "");
+        QWidget& cell = *cash.InplaceEditor();
+        bool add = true;
+        for (auto _ : state) {
+            // "171", then back to "17", and again.
+            if (add) {
+                Key(cell, Qt::Key_1, "1");
+            } else {
+                Key(cell, Qt::Key_Backspace, "\b");
+            }
+            add = !add;
+        }
+        const std::string& typed = cash.Cell(1, 1);
+        if ((typed != "17" && typed != "171") || source.Cell(1, 1).empty()) {
+            state.SkipWithError("the keys did not reach the statement");
+        }
+        state.SetItemsProcessed(state.iterations());
+    }
+    std::filesystem::remove_all(dir);
+    InitFormatSettings();
+}
+BENCHMARK(BM_StatementEditorWindowCountKey);
+
+} // namespace

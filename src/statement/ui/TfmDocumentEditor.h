@@ -1,0 +1,130 @@
+#pragma once
+// The statement editor: one statement's bag number, date, firms and banks,
+// counts of banknotes and coins, split over earn sources and field 39. The
+// window only shows TDocumentEditorState and forwards the user's edits to
+// it; totals, balancing, the check and saving are decided there.
+//
+// Created once and reused: every showing loads the statement afresh. The
+// program's errors (a table that cannot be saved, a missing template) end
+// only the user's action: each action runs through the program's action
+// runner, which shows them; the window stays open.
+#include "app/store/Store.h"
+#include "report/ReportServices.h"
+#include "statement/DocumentEditorState.h"
+
+#include <QDialog>
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TfmEarnSourceEditor;
+class TVertGrid;
+
+// Runs one user action and shows the errors it raises (the program's error
+// box); whether the action ran to its end.
+using TActionRunner = std::function<bool(const std::function<void()>&)>;
+
+// Shows the reference browser modally with a caption, on the firms or the
+// banks with their default-ID slot and a record preselected (0 = none); the
+// chosen record's ID, nothing when the browser was cancelled.
+using TReferenceBrowse = std::function<std::optional<std::int64_t>(
+    const std::string& caption, TStoreTable table, int slot, std::int64_t selectedID)>;
+
+class TfmDocumentEditor : public QDialog {
+public:
+    // The template is looked for in `templateDirectory` (the working directory).
+    TfmDocumentEditor(TStore& store, TReportServices reportServices,
+                      std::filesystem::path templateDirectory, QWidget* parent = nullptr);
+    ~TfmDocumentEditor() override;
+
+    // How the browse buttons open the reference browser.
+    void SetReferenceBrowse(TReferenceBrowse browse) { browse_ = std::move(browse); }
+    // How the window's own actions run; by default their errors are raised
+    // again from the event loop, where the application's error box takes them.
+    void SetActionRunner(TActionRunner runner) { runner_ = std::move(runner); }
+
+    // The statement being edited: a Documents ID, 0 for a new one; after a
+    // save, the saved record's ID.
+    std::int64_t DocumentID() const { return state_.DocumentID(); }
+    void SetDocumentID(std::int64_t id) { state_.SetDocumentID(id); }
+
+    // Shows the editor modally for `id` (0 = a new statement); true when the
+    // statement was saved.
+    bool EditStatement(std::int64_t id);
+    // Loads the statement `id` without showing the window and prints it, as
+    // stored, without the check.
+    void PrintStatement(std::int64_t id);
+
+    const TDocumentEditorState& State() const { return state_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // The controls, in the order FormCreate makes them.
+    void FormCreate();
+    QWidget* MakeChoice(int listIndex);
+    void MakeCashGrid();
+    void MakeSourceGrid();
+    void SetTabOrder();
+
+    // Loading and showing the state.
+    void LoadStatement();
+    void ShowStatement();
+    void ShowList(int listIndex);
+    void ShowCounts();
+    void ShowSources();
+    void ShowAmounts();
+    void ShowLabels();
+
+    // The user's edits.
+    void CountEdited(int row, const std::string& text);
+    void AmountEdited(int row, const std::string& text);
+    void CashEnter();
+    void ListChosen(int listIndex);
+    void BrowseClick(int listIndex);
+
+    // Runs a handler as one user action.
+    void Act(const std::function<void()>& action);
+
+    // Buttons.
+    bool RunCheck();
+    void BtnOKClick();
+    void BtnPrintClick();
+    void BtnAddSourceClick();
+    void BtnEditSourceClick();
+    void BtnDeleteSourceClick();
+
+    TDocumentEditorState state_;
+    TReportServices reportServices_;
+    std::filesystem::path templateDirectory_;
+    TReferenceBrowse browse_;
+    TActionRunner runner_;
+    // While the window shows the state, the grids' selection moves are not
+    // the user's.
+    bool showing_ = false;
+
+    QLineEdit* eBag_ = nullptr;
+    QDateEdit* calendar_ = nullptr;
+    std::array<QComboBox*, 4> lists_{};
+    TVertGrid* cash_ = nullptr;
+    QLabel* lSum_ = nullptr;
+    TVertGrid* source_ = nullptr;
+    QLabel* lSourceSum_ = nullptr;
+    QPushButton* btnAddSource_ = nullptr;
+    QPushButton* btnEditSource_ = nullptr;
+    QPushButton* btnDeleteSource_ = nullptr;
+    QLineEdit* eField39_ = nullptr;
+    QPushButton* btnPrint_ = nullptr;
+    QPushButton* btnOK_ = nullptr;
+    QPushButton* btnCancel_ = nullptr;
+    TfmEarnSourceEditor* earnSourceEditor_ = nullptr;
+};
