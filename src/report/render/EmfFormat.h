@@ -74,6 +74,7 @@ enum TRecordType : std::uint32_t {
     kCreateMonoBrush = 93,
     kCreateDibPatternBrush = 94,
     kExtCreatePen = 95,
+    kAlphaBlend = 114,
 };
 
 constexpr std::uint32_t kSignature = 0x464D4520; // " EMF"

@@ -285,11 +285,12 @@ void TEmfPlayback::SelectObject(std::uint32_t handle) {
 }
 
 void TEmfPlayback::DrawBitmap(const TEmfRecord& record, QRectF target, QPointF sourceOrigin,
-                              QSizeF sourceSize, std::size_t infoField) {
+                              QSizeF sourceSize, std::size_t infoField, bool alpha,
+                              double opacity) {
     const TEmfRecord info(record.Bytes(record.U32(infoField), record.U32(infoField + 4)));
     const QImage image =
         DecodeDib(record.Bytes(record.U32(infoField), record.U32(infoField + 4)),
-                  record.Bytes(record.U32(infoField + 8), record.U32(infoField + 12)));
+                  record.Bytes(record.U32(infoField + 8), record.U32(infoField + 12)), alpha);
     if (image.isNull() || path_ || !Ready()) {
         return;
     }
@@ -297,7 +298,10 @@ void TEmfPlayback::DrawBitmap(const TEmfRecord& record, QRectF target, QPointF s
     if (info.I32(8) > 0) {
         sourceOrigin.setY(image.height() - sourceOrigin.y() - sourceSize.height());
     }
+    const double before = painter_.opacity();
+    painter_.setOpacity(before * opacity);
     painter_.drawImage(ToPainter(target), image, QRectF(sourceOrigin, sourceSize));
+    painter_.setOpacity(before);
 }
 
 void TEmfPlayback::PatternBlt(const QRectF& target, std::uint32_t rop) {
@@ -618,6 +622,15 @@ void TEmfPlayback::Play(const TEmfRecord& r) {
         }
         break;
     }
+    case emf::kAlphaBlend:
+        if (r.Has(108)) {
+            // Blend function: operation, flags, constant alpha, whether the
+            // source has alpha of its own.
+            DrawBitmap(r, QRectF(r.I32(24), r.I32(28), r.I32(32), r.I32(36)),
+                       QPointF(r.I32(44), r.I32(48)), QSizeF(r.I32(100), r.I32(104)), 84,
+                       r.U8(43) != 0, r.U8(42) / 255.0);
+        }
+        break;
     default:
         break;
     }
