@@ -194,3 +194,43 @@ TEST(EmfReader, DeepSavesAndPathsWithoutEndAreHarmless) {
     });
     EXPECT_TRUE(SquareDrawn(PlayHandMade(bytes)));
 }
+
+TEST(EmfReader, TextTooLargeToDrawIsSkippedAndLargeTextIsOutlined) {
+    const auto text = [](TEmfWriter& out, std::int32_t height, std::int32_t escapement,
+                         std::int32_t x, std::int32_t y) {
+        out.Begin(emf::kExtCreateFontIndirectW);
+        out.U32(1);
+        out.I32(-height);
+        out.I32(0);
+        out.I32(escapement);
+        out.Zeros(4 + 4 + 8);
+        out.Zeros(64);
+        out.End();
+        Rec(out, emf::kSelectObject, {1});
+        Rec(out, emf::kSetBkMode, {emf::kTransparent});
+        out.Begin(emf::kExtTextOutW);
+        for (const std::int32_t v : {0, 0, 0, 0, 1, 0, 0, x, y, 4, 76, 0, 0, 0, 0, 0, 0}) {
+            out.I32(v);
+        }
+        for (const char16_t c : u"HHHH") {
+            if (c != 0) {
+                out.U16(c);
+            }
+        }
+        out.End();
+    };
+    const std::string huge = HandMade([&](TEmfWriter& out) {
+        // Letters of a million pixels, upright and turned.
+        Rec(out, emf::kSetMapMode, {emf::kMmAnisotropic});
+        Rec(out, emf::kSetWindowExtEx, {1, 1});
+        Rec(out, emf::kSetViewportExtEx, {4, 2500});
+        text(out, 600, 0, 0, 0);
+        text(out, 600, 900, 0, 0);
+        Rec(out, emf::kSetMapMode, {emf::kMmText});
+        BlackSquare(out);
+    });
+    EXPECT_TRUE(SquareDrawn(PlayHandMade(huge)));
+    const QImage large = PlayHandMade(HandMade([&](TEmfWriter& out) { text(out, 400, 0, 0, 0); }));
+    // The stem of an H, 400 pixels high, crosses the picture.
+    EXPECT_TRUE(AnyDark(large, QRect(0, 0, 100, 100)));
+}
