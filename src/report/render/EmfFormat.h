@@ -56,6 +56,8 @@ enum TRecordType : std::uint32_t {
     kStrokePath = 64,
     kSelectClipPath = 67,
     kAbortPath = 68,
+    kFillRgn = 71,
+    kPaintRgn = 74,
     kExtSelectClipRgn = 75,
     kBitBlt = 76,
     kStretchBlt = 77,

@@ -76,7 +76,11 @@ private:
     QRectF Box(const TEmfRecord& record) const;
 
     void Create(const TEmfRecord& record, std::optional<TEmfObject> object);
+    // The object of a handle: one of the file's or a stock object.
+    TEmfObject Object(std::uint32_t handle);
     void SelectObject(std::uint32_t handle);
+    // Fills a region of logical units with a brush.
+    void FillRegion(const std::optional<QRegion>& region, const TEmfObject& brush);
     TEmfObject* Slot(std::uint32_t handle);
 
     void FinishPath(bool fill, bool stroke);

@@ -345,3 +345,39 @@ TEST(EmfForeign, AlphaBlendedBitmapsLetTheBackgroundThrough) {
     EXPECT_NEAR(qRed(image.pixel(45, 5)), 128, 1);
     EXPECT_TRUE(AllOf(image, QRect(0, 10, 100, 90), Qt::black));
 }
+
+TEST(EmfForeign, RegionsAreFilledWithTheirBrush) {
+    // Region data: its header, then the rectangles.
+    const auto region = [](TEmfWriter& out, std::initializer_list<QRect> rects) {
+        for (const std::int32_t v : {32, 1, static_cast<std::int32_t>(rects.size()),
+                                     static_cast<std::int32_t>(16 * rects.size()), 0, 0, 0, 0}) {
+            out.I32(v);
+        }
+        for (const QRect& rect : rects) {
+            out.I32(rect.left());
+            out.I32(rect.top());
+            out.I32(rect.right() + 1);
+            out.I32(rect.bottom() + 1);
+        }
+    };
+    const QImage image = PlayHandMade([&](TEmfWriter& out) {
+        Rec(out, emf::kCreateBrushIndirect, {1, 0, 0x00FF00, 0});
+        out.Begin(emf::kFillRgn);
+        out.Zeros(16);
+        out.U32(64);
+        out.U32(1);
+        region(out, {QRect(0, 0, 10, 10), QRect(20, 0, 10, 10)});
+        out.End();
+        Rec(out, emf::kSelectObject, {Stock(emf::kBlackBrush)});
+        out.Begin(emf::kPaintRgn);
+        out.Zeros(16);
+        out.U32(48);
+        region(out, {QRect(0, 50, 30, 10)});
+        out.End();
+    });
+    EXPECT_TRUE(AllOf(image, QRect(0, 0, 10, 10), Qt::green));
+    EXPECT_TRUE(AllOf(image, QRect(10, 0, 10, 10), Qt::white));
+    EXPECT_TRUE(AllOf(image, QRect(20, 0, 10, 10), Qt::green));
+    EXPECT_TRUE(AllOf(image, QRect(0, 50, 30, 10), Qt::black));
+    EXPECT_TRUE(AllOf(image, QRect(0, 60, 100, 40), Qt::white));
+}
