@@ -5,6 +5,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <bit>
 #include <vector>
 
@@ -25,7 +26,7 @@ QRgb PaletteColor(const TEmfRecord& info, std::uint32_t paletteOffset, std::uint
 
 } // namespace
 
-QImage DecodeDib(std::string_view infoBytes, std::string_view bitsBytes) {
+QImage DecodeDib(std::string_view infoBytes, std::string_view bitsBytes, bool alpha) {
     const TEmfRecord info(infoBytes);
     const std::uint32_t headerSize = info.U32(0);
     if (headerSize < kInfoHeaderSize || !info.Has(headerSize)) {
@@ -75,7 +76,9 @@ QImage DecodeDib(std::string_view infoBytes, std::string_view bitsBytes) {
         masks[1] = 0xFF00;
         masks[2] = 0xFF;
     }
-    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+    const bool withAlpha = alpha && bitCount == 32;
+    QImage image(static_cast<int>(width), static_cast<int>(height),
+                 withAlpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (image.isNull()) {
         return {};
     }
@@ -114,7 +117,14 @@ QImage DecodeDib(std::string_view infoBytes, std::string_view bitsBytes) {
                         channel[c] = static_cast<int>(((value & mask) >> low) * 255 / top);
                     }
                 }
-                color = qRgb(channel[0], channel[1], channel[2]);
+                if (withAlpha) {
+                    // Colours above their alpha are not premultiplied: hold them to it.
+                    const int a = static_cast<int>(value >> 24);
+                    color = qRgba(std::min(channel[0], a), std::min(channel[1], a),
+                                  std::min(channel[2], a), a);
+                } else {
+                    color = qRgb(channel[0], channel[1], channel[2]);
+                }
                 break;
             }
             }

@@ -10,8 +10,9 @@
 
 // info is the bitmap header with its colour table, bits the pixel rows.
 // A null image for what cannot be decoded: unknown forms, missing bytes,
-// sizes over the reader's limit.
-QImage DecodeDib(std::string_view info, std::string_view bits);
+// sizes over the reader's limit. With alpha, 32-bit pixels keep their
+// (premultiplied) alpha.
+QImage DecodeDib(std::string_view info, std::string_view bits, bool alpha = false);
 
 struct TDib {
     std::string info; // 40-byte header, no colour table

@@ -56,6 +56,8 @@ enum TRecordType : std::uint32_t {
     kStrokePath = 64,
     kSelectClipPath = 67,
     kAbortPath = 68,
+    kFillRgn = 71,
+    kPaintRgn = 74,
     kExtSelectClipRgn = 75,
     kBitBlt = 76,
     kStretchBlt = 77,
@@ -74,6 +76,7 @@ enum TRecordType : std::uint32_t {
     kCreateMonoBrush = 93,
     kCreateDibPatternBrush = 94,
     kExtCreatePen = 95,
+    kAlphaBlend = 114,
 };
 
 constexpr std::uint32_t kSignature = 0x464D4520; // " EMF"

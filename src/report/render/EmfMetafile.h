@@ -1,7 +1,15 @@
 #pragma once
 // An enhanced metafile (EMF): recorded with QPainter, played into any QPainter,
-// saved as EMF bytes that other programs open. Coordinates are pixels of the
-// 96-dpi screen, the reference device of every picture the program makes.
+// saved as EMF bytes that other programs open. Sizes are pixels of the 96-dpi
+// screen, the reference device of every picture the program makes.
+//
+// Recorded files map a logical unit of 1/48 pixel onto the pixels
+// (MM_ANISOTROPIC), so positions between pixels survive; text is written as
+// UTF-16 (EXTTEXTOUTW), fills as rectangles and polygons, pens with their
+// exact dash pattern. Playing draws in the target's own pixels wherever the
+// picture is only scaled and moved, so a picture played at its size gives the
+// pixels of the drawing it recorded, and at any zoom stays sharp. Reading
+// takes the common records of other programs too and skips the others.
 #include <QPaintDevice>
 #include <QRectF>
 

@@ -144,3 +144,24 @@ std::optional<TEmfObject> ReadEmfFont(const TEmfRecord& record) {
     }
     return font;
 }
+
+TEmfObject EmfStockObject(std::uint32_t index) {
+    static constexpr int kGrays[] = {255, 192, 128, 64, 0};
+    if (index <= emf::kBlackBrush) {
+        return QBrush(QColor(kGrays[index], kGrays[index], kGrays[index]));
+    }
+    switch (index) {
+    case emf::kNullBrush:
+        return QBrush();
+    case emf::kWhitePen:
+    case emf::kBlackPen:
+        return QPen(QBrush(index == emf::kWhitePen ? Qt::white : Qt::black), 0, Qt::SolidLine,
+                    Qt::FlatCap);
+    case emf::kNullPen:
+        return QPen(Qt::NoPen);
+    case 15: // the default palette
+        return {};
+    default:
+        return index >= 10 && index <= 17 ? TEmfObject(TEmfFont()) : TEmfObject();
+    }
+}

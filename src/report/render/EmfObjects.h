@@ -34,3 +34,7 @@ std::optional<TEmfObject> ReadEmfPen(const TEmfRecord& record, bool extended);
 std::optional<TEmfObject> ReadEmfBrush(const TEmfRecord& record);
 std::optional<TEmfObject> ReadEmfPatternBrush(const TEmfRecord& record);
 std::optional<TEmfObject> ReadEmfFont(const TEmfRecord& record);
+
+// A stock object by its index: grey brushes, black and white pens, the null
+// pen and brush, the system fonts (all the default font here).
+TEmfObject EmfStockObject(std::uint32_t index);

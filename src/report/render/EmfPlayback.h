@@ -57,8 +57,12 @@ private:
     void Draw(const QPainterPath& path, bool fill, bool stroke);
     void DrawRect(const QRectF& rect, bool fill);
     void TextOut(const TEmfRecord& record, bool wide);
+    // The bitmap whose four fields (header offset and size, bits offset
+    // and size) start at infoField; alpha blending keeps the pixels' alpha
+    // and lays the whole at opacity.
     void DrawBitmap(const TEmfRecord& record, QRectF target, QPointF sourceOrigin,
-                    QSizeF sourceSize, std::size_t infoField);
+                    QSizeF sourceSize, std::size_t infoField, bool alpha = false,
+                    double opacity = 1);
     void PatternBlt(const QRectF& target, std::uint32_t rop);
 
     std::optional<QPolygonF> Points(const TEmfRecord& record, std::size_t countAt,
@@ -72,7 +76,11 @@ private:
     QRectF Box(const TEmfRecord& record) const;
 
     void Create(const TEmfRecord& record, std::optional<TEmfObject> object);
+    // The object of a handle: one of the file's or a stock object.
+    TEmfObject Object(std::uint32_t handle);
     void SelectObject(std::uint32_t handle);
+    // Fills a region of logical units with a brush.
+    void FillRegion(const std::optional<QRegion>& region, const TEmfObject& brush);
     TEmfObject* Slot(std::uint32_t handle);
 
     void FinishPath(bool fill, bool stroke);

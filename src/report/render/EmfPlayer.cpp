@@ -35,6 +35,33 @@ QPointF Snap(const QPointF& point) {
     return {Snap(point.x()), Snap(point.y())};
 }
 
+// The rectangles of region data at offset at: a header of at least 32 bytes
+// whose third field counts them, then left, top, right and bottom of each.
+// Nothing when they are not all there.
+std::optional<QRegion> ReadRegion(const TEmfRecord& r, std::size_t at) {
+    const std::uint32_t headerSize = r.U32(at);
+    const std::uint32_t count = r.U32(at + 8);
+    const std::size_t rectsAt = at + std::size_t{headerSize};
+    if (headerSize < 32 || !r.HasArray(rectsAt, count, 16)) {
+        return std::nullopt;
+    }
+    std::vector<QRect> rects;
+    rects.reserve(count);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const std::size_t rect = rectsAt + 16 * std::size_t{i};
+        const int left = ClampRegionCoord(r.I32(rect));
+        const int top = ClampRegionCoord(r.I32(rect + 4));
+        const int right = ClampRegionCoord(r.I32(rect + 8));
+        const int bottom = ClampRegionCoord(r.I32(rect + 12));
+        if (right > left && bottom > top) {
+            rects.emplace_back(left, top, right - left, bottom - top);
+        }
+    }
+    QRegion region;
+    region.setRects(rects.data(), static_cast<int>(rects.size()));
+    return region;
+}
+
 bool Sane(const QTransform& t) {
     for (const double v : {t.m11(), t.m12(), t.m21(), t.m22()}) {
         if (!std::isfinite(v) || std::abs(v) > kMaxScale) {
@@ -253,43 +280,42 @@ void TEmfPlayback::Create(const TEmfRecord& record, std::optional<TEmfObject> ob
     }
 }
 
-void TEmfPlayback::SelectObject(std::uint32_t handle) {
+TEmfObject TEmfPlayback::Object(std::uint32_t handle) {
     if (handle & emf::kStockObject) {
-        const std::uint32_t stock = handle & ~emf::kStockObject;
-        static constexpr int kGrays[] = {255, 192, 128, 64, 0};
-        if (stock <= emf::kBlackBrush) {
-            dc_.brush = QBrush(QColor(kGrays[stock], kGrays[stock], kGrays[stock]));
-        } else if (stock == emf::kNullBrush) {
-            dc_.brush = QBrush();
-        } else if (stock == emf::kWhitePen || stock == emf::kBlackPen) {
-            dc_.pen = QPen(QBrush(stock == emf::kWhitePen ? Qt::white : Qt::black), 0,
-                           Qt::SolidLine, Qt::FlatCap);
-        } else if (stock == emf::kNullPen) {
-            dc_.pen = QPen(Qt::NoPen);
-        } else if (stock >= 10 && stock <= 17 && stock != 15) {
-            dc_.font = TEmfFont();
-        }
-        return;
+        return EmfStockObject(handle & ~emf::kStockObject);
     }
     const TEmfObject* object = Slot(handle);
-    if (!object) {
-        return;
-    }
-    if (const auto* pen = std::get_if<QPen>(object)) {
+    return object ? *object : TEmfObject();
+}
+
+void TEmfPlayback::SelectObject(std::uint32_t handle) {
+    const TEmfObject object = Object(handle);
+    if (const auto* pen = std::get_if<QPen>(&object)) {
         dc_.pen = *pen;
-    } else if (const auto* brush = std::get_if<QBrush>(object)) {
+    } else if (const auto* brush = std::get_if<QBrush>(&object)) {
         dc_.brush = *brush;
-    } else if (const auto* font = std::get_if<TEmfFont>(object)) {
+    } else if (const auto* font = std::get_if<TEmfFont>(&object)) {
         dc_.font = *font;
     }
 }
 
+void TEmfPlayback::FillRegion(const std::optional<QRegion>& region, const TEmfObject& brush) {
+    const auto* fill = std::get_if<QBrush>(&brush);
+    if (!region || !fill || path_ || !Ready()) {
+        return;
+    }
+    QPainterPath outline;
+    outline.addRegion(*region);
+    painter_.fillPath(ToPainter(outline), *fill);
+}
+
 void TEmfPlayback::DrawBitmap(const TEmfRecord& record, QRectF target, QPointF sourceOrigin,
-                              QSizeF sourceSize, std::size_t infoField) {
+                              QSizeF sourceSize, std::size_t infoField, bool alpha,
+                              double opacity) {
     const TEmfRecord info(record.Bytes(record.U32(infoField), record.U32(infoField + 4)));
     const QImage image =
         DecodeDib(record.Bytes(record.U32(infoField), record.U32(infoField + 4)),
-                  record.Bytes(record.U32(infoField + 8), record.U32(infoField + 12)));
+                  record.Bytes(record.U32(infoField + 8), record.U32(infoField + 12)), alpha);
     if (image.isNull() || path_ || !Ready()) {
         return;
     }
@@ -297,7 +323,10 @@ void TEmfPlayback::DrawBitmap(const TEmfRecord& record, QRectF target, QPointF s
     if (info.I32(8) > 0) {
         sourceOrigin.setY(image.height() - sourceOrigin.y() - sourceSize.height());
     }
+    const double before = painter_.opacity();
+    painter_.setOpacity(before * opacity);
     painter_.drawImage(ToPainter(target), image, QRectF(sourceOrigin, sourceSize));
+    painter_.setOpacity(before);
 }
 
 void TEmfPlayback::PatternBlt(const QRectF& target, std::uint32_t rop) {
@@ -527,36 +556,20 @@ void TEmfPlayback::Play(const TEmfRecord& r) {
     case emf::kSelectClipPath:
         ClipToPath(r.U32(8));
         break;
-    case emf::kExtSelectClipRgn: {
-        const std::uint32_t mode = r.U32(12);
-        const std::uint32_t dataSize = r.U32(8);
-        if (mode == emf::kRgnCopy && dataSize == 0) {
+    case emf::kExtSelectClipRgn:
+        if (r.U32(12) == emf::kRgnCopy && r.U32(8) == 0) {
             dc_.clip.reset();
             ApplyClip();
-            break;
+        } else if (const auto region = ReadRegion(r, 16)) {
+            CombineClip(*region, r.U32(12));
         }
-        const std::uint32_t count = r.U32(24);
-        const std::size_t rectsAt = 16 + std::size_t{r.U32(16)};
-        if (dataSize < 32 || r.U32(16) < 32 || !r.HasArray(rectsAt, count, 16)) {
-            break;
-        }
-        QRegion region;
-        std::vector<QRect> rects;
-        rects.reserve(count);
-        for (std::uint32_t i = 0; i < count; ++i) {
-            const std::size_t at = rectsAt + 16 * std::size_t{i};
-            const int left = ClampRegionCoord(r.I32(at));
-            const int top = ClampRegionCoord(r.I32(at + 4));
-            const int right = ClampRegionCoord(r.I32(at + 8));
-            const int bottom = ClampRegionCoord(r.I32(at + 12));
-            if (right > left && bottom > top) {
-                rects.emplace_back(left, top, right - left, bottom - top);
-            }
-        }
-        region.setRects(rects.data(), static_cast<int>(rects.size()));
-        CombineClip(region, mode);
         break;
-    }
+    case emf::kFillRgn:
+        FillRegion(ReadRegion(r, 32), Object(r.U32(28)));
+        break;
+    case emf::kPaintRgn:
+        FillRegion(ReadRegion(r, 28), dc_.brush);
+        break;
     case emf::kIntersectClipRect:
     case emf::kExcludeClipRect: {
         const QTransform toDevice = dc_.world * PageTransform();
@@ -618,6 +631,15 @@ void TEmfPlayback::Play(const TEmfRecord& r) {
         }
         break;
     }
+    case emf::kAlphaBlend:
+        if (r.Has(108)) {
+            // Blend function: operation, flags, constant alpha, whether the
+            // source has alpha of its own.
+            DrawBitmap(r, QRectF(r.I32(24), r.I32(28), r.I32(32), r.I32(36)),
+                       QPointF(r.I32(44), r.I32(48)), QSizeF(r.I32(100), r.I32(104)), 84,
+                       r.U8(43) != 0, r.U8(42) / 255.0);
+        }
+        break;
     default:
         break;
     }

@@ -4,6 +4,7 @@
 #include "text/qt/QtCodec.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 
 #include <algorithm>
 #include <cmath>
@@ -11,6 +12,9 @@
 namespace {
 
 constexpr int kRussianCharset = 204;
+// Qt keeps every glyph it draws on an image in a cache; glyphs larger than
+// this are filled as outlines instead, so a file cannot fill memory with them.
+constexpr double kMaxCachedGlyphPixels = 256;
 
 } // namespace
 
@@ -57,7 +61,8 @@ void TEmfPlayback::TextOut(const TEmfRecord& record, bool wide) {
     // fast at any zoom; anything else is drawn through the transform.
     QFont font = dc_.font.font;
     QPointF at = reference;
-    double scale = 1;
+    double scale = 1;       // font units to the painter's units
+    double deviceScale = 1; // the painter's units to its device's pixels
     double toLogical = 1;
     if (device_ && dc_.font.escapement == 0) {
         const double sx = std::abs(full_.m11());
@@ -67,15 +72,19 @@ void TEmfPlayback::TextOut(const TEmfRecord& record, bool wide) {
         at = ToPainter(reference);
         if (sy > 0 && std::abs(sx / sy - 1) > 0.01) {
             font.setStretch(std::clamp(static_cast<int>(std::lround(100 * sx / sy)), 1, 4000));
+            deviceScale = std::max(1.0, font.stretch() / 100.0);
         }
     } else {
+        deviceScale =
+            std::max(std::hypot(full_.m11(), full_.m12()), std::hypot(full_.m21(), full_.m22()));
         painter_.setWorldTransform(full_);
         painter_.translate(reference);
         painter_.rotate(-dc_.font.escapement / 10.0);
         at = QPointF();
     }
     const double pixels = dc_.font.height * scale;
-    if (pixels >= 0.5 && pixels <= emf::kMaxFontPixels) {
+    const double devicePixels = pixels * deviceScale;
+    if (pixels >= 0.5 && devicePixels <= emf::kMaxFontPixels) {
         // Whole pixel sizes as such; others through the device's resolution.
         const int dpi = painter_.device()->logicalDpiY();
         if (std::abs(pixels - std::round(pixels)) < 0.01 || dpi <= 0) {
@@ -103,9 +112,18 @@ void TEmfPlayback::TextOut(const TEmfRecord& record, bool wide) {
             painter_.fillRect(QRectF(at.x(), at.y() - metrics.ascent(), width, metrics.height()),
                               dc_.bkColor);
         }
-        painter_.setFont(font);
-        painter_.setPen(dc_.textColor);
-        painter_.drawText(at, text);
+        const QPaintEngine* engine = painter_.paintEngine();
+        if (engine && engine->type() == QPaintEngine::Raster &&
+            devicePixels > kMaxCachedGlyphPixels) {
+            QPainterPath outline;
+            outline.addText(at, font, text);
+            painter_.fillPath(outline, dc_.textColor);
+        } else {
+            // Elsewhere (PDF, printers) text stays text.
+            painter_.setFont(font);
+            painter_.setPen(dc_.textColor);
+            painter_.drawText(at, text);
+        }
         if (useCurrent && horizontal == 0) {
             dc_.position.rx() += width * toLogical;
         }

@@ -13,6 +13,36 @@ namespace {
 // so that the object in use is never the one deleted.
 constexpr std::uint16_t kHandleCount = 7;
 
+QPoint ClampedClipPoint(const QPointF& point) {
+    constexpr double kLimit = 10'000'000;
+    return QPoint(static_cast<int>(std::lround(std::clamp(point.x(), -kLimit, kLimit))),
+                  static_cast<int>(std::lround(std::clamp(point.y(), -kLimit, kLimit))));
+}
+
+// A clip in device pixels, its corners held within ten million pixels: the
+// file keeps it as whole pixels, and a painter may clip anywhere.
+QRegion DeviceClip(const QPainterPath& path, const QTransform& toDevice) {
+    QPolygon polygon;
+    for (const QPointF& point : path.toFillPolygon(toDevice)) {
+        polygon.append(ClampedClipPoint(point));
+    }
+    return QRegion(polygon, path.fillRule());
+}
+
+QRegion DeviceClip(const QRegion& region, const QTransform& toDevice) {
+    QRegion clamped;
+    for (const QRect& rect : region) {
+        // Not through QRect's width: rectangles Qt saturated at the int
+        // limits would overflow it.
+        const QRectF mapped = toDevice.mapRect(QRectF(
+            QPointF(rect.left(), rect.top()), QPointF(static_cast<double>(rect.right()) + 1,
+                                                      static_cast<double>(rect.bottom()) + 1)));
+        clamped |= QRect(ClampedClipPoint(mapped.topLeft()),
+                         ClampedClipPoint(mapped.bottomRight()) - QPoint(1, 1));
+    }
+    return clamped;
+}
+
 } // namespace
 
 std::uint32_t EmfColorRef(const QColor& color) {
@@ -103,11 +133,9 @@ void TEmfPaintEngine::updateState(const QPaintEngineState& state) {
         SetTransform(state.transform());
     }
     if (flags & (DirtyClipRegion | DirtyClipPath)) {
-        const QTransform toDevice = state.transform();
         const QRegion region = (flags & DirtyClipPath)
-                                   ? QRegion(state.clipPath().toFillPolygon(toDevice).toPolygon(),
-                                             state.clipPath().fillRule())
-                                   : toDevice.map(state.clipRegion());
+                                   ? DeviceClip(state.clipPath(), state.transform())
+                                   : DeviceClip(state.clipRegion(), state.transform());
         switch (state.clipOperation()) {
         case Qt::NoClip:
             clip_.reset();

@@ -304,3 +304,80 @@ TEST(EmfForeign, ThePaintersOwnClipStaysInForce) {
     EXPECT_TRUE(AllOf(image, QRect(20, 60, 60, 40), Qt::blue));
     EXPECT_TRUE(AllOf(image, QRect(80, 60, 20, 40), Qt::white));
 }
+
+TEST(EmfForeign, AlphaBlendedBitmapsLetTheBackgroundThrough) {
+    // A 32-bit bitmap (bottom-up, one row) blended into (x, 0, 20, 10).
+    const auto blend = [](TEmfWriter& out, int x, int constantAlpha, bool ownAlpha,
+                          const std::string& pixels) {
+        out.Begin(emf::kAlphaBlend);
+        for (const std::int32_t v : {0, 0, 0, 0, x, 0, 20, 10}) {
+            out.I32(v);
+        }
+        for (const int b : {0, 0, constantAlpha, ownAlpha ? 1 : 0}) {
+            out.U8(static_cast<std::uint8_t>(b));
+        }
+        out.Zeros(8 + 24 + 8); // source origin, its transform, colour and usage
+        out.U32(108);
+        out.U32(40);
+        out.U32(148);
+        out.U32(static_cast<std::uint32_t>(pixels.size()));
+        out.I32(static_cast<std::int32_t>(pixels.size() / 4));
+        out.I32(1);
+        out.U32(40);
+        out.I32(static_cast<std::int32_t>(pixels.size() / 4));
+        out.I32(1);
+        out.U16(1);
+        out.U16(32);
+        out.Zeros(24);
+        out.Raw(pixels);
+        out.End();
+    };
+    const QImage image = PlayHandMade([&](TEmfWriter& out) {
+        NoPenBrush(out, 1, 0x000000);
+        Rec(out, emf::kRectangle, {0, 0, 101, 101});
+        // Opaque red, then blue at half alpha (premultiplied).
+        blend(out, 0, 255, true, Bytes({0, 0, 255, 255, 128, 0, 0, 128}));
+        // White laid at half the constant alpha.
+        blend(out, 40, 128, false, Bytes({255, 255, 255, 0}));
+    });
+    EXPECT_TRUE(AllOf(image, QRect(0, 0, 10, 10), Qt::red));
+    EXPECT_TRUE(AllOf(image, QRect(10, 0, 10, 10), QColor(0, 0, 128)));
+    EXPECT_NEAR(qRed(image.pixel(45, 5)), 128, 1);
+    EXPECT_TRUE(AllOf(image, QRect(0, 10, 100, 90), Qt::black));
+}
+
+TEST(EmfForeign, RegionsAreFilledWithTheirBrush) {
+    // Region data: its header, then the rectangles.
+    const auto region = [](TEmfWriter& out, std::initializer_list<QRect> rects) {
+        for (const std::int32_t v : {32, 1, static_cast<std::int32_t>(rects.size()),
+                                     static_cast<std::int32_t>(16 * rects.size()), 0, 0, 0, 0}) {
+            out.I32(v);
+        }
+        for (const QRect& rect : rects) {
+            out.I32(rect.left());
+            out.I32(rect.top());
+            out.I32(rect.right() + 1);
+            out.I32(rect.bottom() + 1);
+        }
+    };
+    const QImage image = PlayHandMade([&](TEmfWriter& out) {
+        Rec(out, emf::kCreateBrushIndirect, {1, 0, 0x00FF00, 0});
+        out.Begin(emf::kFillRgn);
+        out.Zeros(16);
+        out.U32(64);
+        out.U32(1);
+        region(out, {QRect(0, 0, 10, 10), QRect(20, 0, 10, 10)});
+        out.End();
+        Rec(out, emf::kSelectObject, {Stock(emf::kBlackBrush)});
+        out.Begin(emf::kPaintRgn);
+        out.Zeros(16);
+        out.U32(48);
+        region(out, {QRect(0, 50, 30, 10)});
+        out.End();
+    });
+    EXPECT_TRUE(AllOf(image, QRect(0, 0, 10, 10), Qt::green));
+    EXPECT_TRUE(AllOf(image, QRect(10, 0, 10, 10), Qt::white));
+    EXPECT_TRUE(AllOf(image, QRect(20, 0, 10, 10), Qt::green));
+    EXPECT_TRUE(AllOf(image, QRect(0, 50, 30, 10), Qt::black));
+    EXPECT_TRUE(AllOf(image, QRect(0, 60, 100, 40), Qt::white));
+}

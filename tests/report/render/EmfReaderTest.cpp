@@ -194,3 +194,75 @@ TEST(EmfReader, DeepSavesAndPathsWithoutEndAreHarmless) {
     });
     EXPECT_TRUE(SquareDrawn(PlayHandMade(bytes)));
 }
+
+TEST(EmfReader, TextTooLargeToDrawIsSkippedAndLargeTextIsOutlined) {
+    const auto text = [](TEmfWriter& out, std::int32_t height, std::int32_t escapement,
+                         std::int32_t x, std::int32_t y) {
+        out.Begin(emf::kExtCreateFontIndirectW);
+        out.U32(1);
+        out.I32(-height);
+        out.I32(0);
+        out.I32(escapement);
+        out.Zeros(4 + 4 + 8);
+        out.Zeros(64);
+        out.End();
+        Rec(out, emf::kSelectObject, {1});
+        Rec(out, emf::kSetBkMode, {emf::kTransparent});
+        out.Begin(emf::kExtTextOutW);
+        for (const std::int32_t v : {0, 0, 0, 0, 1, 0, 0, x, y, 4, 76, 0, 0, 0, 0, 0, 0}) {
+            out.I32(v);
+        }
+        for (const char16_t c : u"HHHH") {
+            if (c != 0) {
+                out.U16(c);
+            }
+        }
+        out.End();
+    };
+    const std::string huge = HandMade([&](TEmfWriter& out) {
+        // Letters of a million pixels, upright and turned.
+        Rec(out, emf::kSetMapMode, {emf::kMmAnisotropic});
+        Rec(out, emf::kSetWindowExtEx, {1, 1});
+        Rec(out, emf::kSetViewportExtEx, {4, 2500});
+        text(out, 600, 0, 0, 0);
+        text(out, 600, 900, 0, 0);
+        Rec(out, emf::kSetMapMode, {emf::kMmText});
+        BlackSquare(out);
+    });
+    EXPECT_TRUE(SquareDrawn(PlayHandMade(huge)));
+    const QImage large = PlayHandMade(HandMade([&](TEmfWriter& out) { text(out, 400, 0, 0, 0); }));
+    // The stem of an H, 400 pixels high, crosses the picture.
+    EXPECT_TRUE(AnyDark(large, QRect(0, 0, 100, 100)));
+}
+
+TEST(EmfReader, ClipsBeyondAnyPageRecordAsASoundFile) {
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    const TEmfMetafile file = TEmfMetafile::FromBytes(HandMade([](TEmfWriter& out) {
+        Rec(out, emf::kIntersectClipRect, {kMin, kMin, kMax, kMax});
+        Rec(out, emf::kExtSelectClipRgn,
+            {48, emf::kRgnCopy, 32, 1, 1, 16, 0, 0, 0, 0, kMin + 1, kMin + 1, kMax, kMax});
+        // Text clipped to a rectangle as large as the file can say.
+        out.Begin(emf::kExtTextOutW);
+        for (const std::int32_t v :
+             {0, 0, 0, 0, 1, 0, 0, 10, 10, 1, 76, static_cast<std::int32_t>(emf::kEtoClipped), kMin,
+              kMin, kMax, kMax, 0}) {
+            out.I32(v);
+        }
+        out.U16(u'W');
+        out.U16(0);
+        out.End();
+        Rec(out, emf::kExtSelectClipRgn, {0, emf::kRgnCopy});
+        BlackSquare(out);
+    }));
+    // Played at its size and shrunk, as a picture inside a page is.
+    TEmfMetafile recording(100, 100);
+    {
+        QPainter painter(&recording.PaintDevice());
+        file.Play(painter, QRectF(0, 0, 100, 100));
+        file.Play(painter, QRectF(2, 2, 40, 40));
+    }
+    const QImage image = PlayHandMade(recording.Bytes());
+    EXPECT_TRUE(SquareDrawn(image));
+    EXPECT_TRUE(AllOf(image, QRect(6, 6, 8, 8), Qt::black));
+}
