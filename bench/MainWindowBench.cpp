@@ -138,8 +138,8 @@ void BM_StartUpToShownWindow(benchmark::State& state) {
     Data();
     for (auto _ : state) {
         InitFormatSettings();
-        const TReportServices services = MakeQtReportServices();
-        auto windows = std::make_unique<TProgramWindows>(Data().root, Data().root / "program");
+        auto windows = std::make_unique<TProgramWindows>(Data().root, Data().root / "program",
+                                                         MakeQtReportServices());
         windows->Show();
         while (!windows->Main().windowHandle() || !windows->Main().windowHandle()->isExposed()) {
             QApplication::processEvents();

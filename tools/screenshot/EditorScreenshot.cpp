@@ -1,17 +1,26 @@
-// editor_screenshot PNG: the statement editor with a filled statement, drawn
-// into a picture. The firms, banks and the statement are sample data in a
-// scratch folder; nothing of the user's is read or written.
+// editor_screenshot EDITOR.png [TEMPLATE PREVIEW.png FORM.pdf]: the
+// statement editor with a filled statement, drawn into a picture; with the
+// form's template also the preview of that statement at 100 % and the form
+// as PDF. The firms, banks and the statement are sample data in a scratch
+// folder; nothing of the user's is read or written.
 #include "app/store/Store.h"
 #include "reference/ReferenceRecords.h"
+#include "report/TReport3.h"
+#include "report/render/QtReportServices.h"
+#include "report/render/ReportPdf.h"
+#include "report/ui/ReportPreview.h"
 #include "statement/DocumentEditorState.h"
 #include "statement/EarnSources.h"
+#include "statement/StatementReport.h"
 #include "statement/ui/TfmDocumentEditor.h"
 #include "text/DateTime.h"
 #include "text/FormatSettings.h"
 #include "text/ScratchDirectory.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPixmap>
+#include <QTimer>
 
 #include <cstdint>
 #include <iostream>
@@ -50,11 +59,54 @@ std::int64_t SampleStatement(TStore& store) {
     return state.DocumentID();
 }
 
+bool SavePicture(QWidget& window, const char* fileName) {
+    if (window.grab().save(QString::fromLocal8Bit(fileName), "PNG")) {
+        return true;
+    }
+    std::cerr << "cannot write " << fileName << "\n";
+    return false;
+}
+
+// Prints the statement into the preview, takes its picture once it is
+// painted and closes it with Esc, as a user would.
+bool SavePreview(TfmDocumentEditor& editor, std::int64_t id, const char* fileName) {
+    bool saved = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* preview = QApplication::activeModalWidget();
+        if (preview == nullptr || preview->objectName() != "TfmReport3Preview") {
+            return;
+        }
+        poll.stop();
+        // Give the window its first paints before taking the picture.
+        QTimer::singleShot(300, preview, [&saved, preview, fileName] {
+            saved = SavePicture(*preview, fileName);
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(preview, &escape);
+        });
+    });
+    poll.start(50);
+    editor.PrintStatement(id);
+    return saved;
+}
+
+bool SaveFormPdf(TStore& store, std::int64_t id, const std::filesystem::path& directory,
+                 const char* fileName) {
+    TDocumentEditorState state(store);
+    state.SetDocumentID(id);
+    state.Load(0);
+    const std::shared_ptr<IReport3> report = TReport3::Create(MakeQtReportServices());
+    LoadStatementReport(*report, state.PrintVariables(), directory);
+    report->Build();
+    WriteReportPdf(*report, fileName);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::cerr << "usage: editor_screenshot PNG\n";
+    if (argc != 2 && argc != 5) {
+        std::cerr << "usage: editor_screenshot EDITOR.png [TEMPLATE PREVIEW.png FORM.pdf]\n";
         return 2;
     }
     InitFormatSettings();
@@ -63,13 +115,22 @@ int main(int argc, char* argv[]) {
     TScratchDirectory scratch;
     TStore store(scratch.Path(), scratch.Path());
     store.Open();
-    TfmDocumentEditor editor(store, {}, scratch.Path());
-    editor.SetDocumentID(SampleStatement(store));
+    TReportServices services = MakeQtReportServices();
+    InstallReportPreview(services);
+    TfmDocumentEditor editor(store, services, scratch.Path());
+    const std::int64_t id = SampleStatement(store);
+    editor.SetDocumentID(id);
     editor.show();
     QApplication::processEvents();
-    if (!editor.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
-        std::cerr << "cannot write " << argv[1] << "\n";
+    if (!SavePicture(editor, argv[1])) {
         return 1;
+    }
+    if (argc == 5) {
+        std::filesystem::copy_file(std::filesystem::path(argv[2]),
+                                   scratch.Path() / std::filesystem::path(argv[2]).filename());
+        if (!SavePreview(editor, id, argv[3]) || !SaveFormPdf(store, id, scratch.Path(), argv[4])) {
+            return 1;
+        }
     }
     return 0;
 }
