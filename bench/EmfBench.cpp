@@ -1,10 +1,10 @@
 // Page pictures: a dense A4 page (300 framed texts) recorded as an EMF
 // metafile, read back, and replayed at 200 % into a 1920 x 1080 image as the
 // preview does, beside the same drawing kept as a QPicture and drawn directly.
+#include "BenchApplication.h"
 #include "report/render/EmfMetafile.h"
 #include "text/qt/QtCodec.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPicture>
@@ -14,18 +14,6 @@
 #include <functional>
 
 namespace {
-
-void NeedGui() {
-    static int argc = 1;
-    static char name[] = "ved_bench";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance() == nullptr) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        static const QGuiApplication application(argc, argv);
-    }
-}
 
 constexpr int kPageWidth = 840;
 constexpr int kPageHeight = 1188;
@@ -63,7 +51,7 @@ TEmfMetafile RecordPage() {
 const QRectF kZoomed(8, 8, 2 * kPageWidth, 2 * kPageHeight);
 
 void EmfRecordPage(benchmark::State& state) {
-    NeedGui();
+    BenchApplication();
     for (auto _ : state) {
         benchmark::DoNotOptimize(RecordPage().Bytes().size());
     }
@@ -71,7 +59,7 @@ void EmfRecordPage(benchmark::State& state) {
 BENCHMARK(EmfRecordPage)->Unit(benchmark::kMillisecond);
 
 void DirectDrawPage(benchmark::State& state) {
-    NeedGui();
+    BenchApplication();
     QImage image(kPageWidth, kPageHeight, QImage::Format_RGB32);
     for (auto _ : state) {
         image.fill(Qt::white);
@@ -82,7 +70,7 @@ void DirectDrawPage(benchmark::State& state) {
 BENCHMARK(DirectDrawPage)->Unit(benchmark::kMillisecond);
 
 void EmfReadPage(benchmark::State& state) {
-    NeedGui();
+    BenchApplication();
     const std::string bytes = RecordPage().Bytes();
     for (auto _ : state) {
         benchmark::DoNotOptimize(TEmfMetafile::FromBytes(bytes).Width());
@@ -104,14 +92,14 @@ void ReplayFrames(benchmark::State& state, const std::function<void(QPainter&)>&
 }
 
 void EmfReplayAt200(benchmark::State& state) {
-    NeedGui();
+    BenchApplication();
     const TEmfMetafile metafile = RecordPage();
     ReplayFrames(state, [&](QPainter& painter) { metafile.Play(painter, kZoomed); });
 }
 BENCHMARK(EmfReplayAt200)->Unit(benchmark::kMillisecond);
 
 void QPictureReplayAt200(benchmark::State& state) {
-    NeedGui();
+    BenchApplication();
     QPicture picture;
     {
         QPainter painter(&picture);
@@ -126,7 +114,7 @@ void QPictureReplayAt200(benchmark::State& state) {
 BENCHMARK(QPictureReplayAt200)->Unit(benchmark::kMillisecond);
 
 void DirectDrawAt200(benchmark::State& state) {
-    NeedGui();
+    BenchApplication();
     ReplayFrames(state, [](QPainter& painter) {
         painter.translate(kZoomed.topLeft());
         painter.scale(2, 2);

@@ -2,6 +2,7 @@
 // refilling its list beside building the list's texts alone, the memory the
 // grid adds beyond the texts, and the start-up from the entry's first step to
 // the main window on the screen. Runs on the offscreen platform.
+#include "BenchApplication.h"
 #include "app/ProgramWindows.h"
 #include "app/store/DocumentList.h"
 #include "app/store/Schemas.h"
@@ -11,7 +12,6 @@
 #include "text/Format.h"
 #include "text/FormatSettings.h"
 
-#include <QApplication>
 #include <QWindow>
 
 #include <benchmark/benchmark.h>
@@ -25,15 +25,6 @@ namespace {
 constexpr int kStatements = 100000;
 constexpr int kFirms = 10000;
 constexpr int kBanks = 1000;
-
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "ved_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-    return application;
-}
 
 void AddNamed(TTable& table, const std::string& name) {
     table.Append();
@@ -87,7 +78,7 @@ const TBenchData& Data() {
 }
 
 TProgramWindows& Windows() {
-    Application();
+    BenchApplication();
     static TProgramWindows windows(Data().root, Data().root / "program");
     return windows;
 }
@@ -143,7 +134,7 @@ BENCHMARK(BM_GridBytesPerCell)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // What main does before the event loop, until the main window is exposed.
 void BM_StartUpToShownWindow(benchmark::State& state) {
-    Application();
+    BenchApplication();
     Data();
     for (auto _ : state) {
         InitFormatSettings();

@@ -2,13 +2,12 @@
 // interpreted and built, the preview window made and shown, the page image
 // drawn and painted, on the offscreen platform, for one page of the sample
 // template.
+#include "BenchApplication.h"
 #include "report/TReport3.h"
 #include "report/TReport3Page.h"
 #include "report/render/QtReportServices.h"
 #include "report/ui/TfmReport3Preview.h"
 #include "report/ui/TfmReport3TextEditor.h"
-
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -16,24 +15,8 @@
 
 namespace {
 
-// The windows need a QApplication; made once, before any other bench makes
-// a plain QGuiApplication.
-bool EnsureWidgetApplication() {
-    static int argc = 1;
-    static char name[] = "ved_bench";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance() == nullptr) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QApplication application(argc, argv);
-    }
-    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
-}
-
 void PrintToFirstPaint(benchmark::State& state) {
-    if (!EnsureWidgetApplication()) {
-        state.SkipWithError("another bench made a QGuiApplication first");
-        return;
-    }
+    BenchApplication();
     const std::string templateFile =
         (std::filesystem::path(__FILE__).parent_path().parent_path() / "data" / "sample.rt3")
             .string();

@@ -3,6 +3,7 @@
 // texts drawn straight onto an image; a page image replayed at 200 % onto a
 // 1920 x 1080 screen (as a kept picture and as metafile records); and a
 // 100-page report to PDF against the same texts drawn straight onto a PDF.
+#include "BenchApplication.h"
 #include "report/NumberText.h"
 #include "report/TReport3.h"
 #include "report/render/EmfMetafile.h"
@@ -14,7 +15,6 @@
 #include "text/qt/QtCodec.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -22,16 +22,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "ved_bench";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance() == nullptr) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication application(argc, argv);
-    }
-}
 
 // 300 texts of 30 x 12 mm in 6 columns and 50 rows of a portrait page, framed, wrapped.
 void FillDensePage(IReport3Page& page, int serial) {
@@ -50,7 +40,7 @@ void FillDensePage(IReport3Page& page, int serial) {
 }
 
 std::shared_ptr<TReport3> DenseReport(int pages) {
-    EnsureApplication();
+    BenchApplication();
     const auto report = TReport3::Create(MakeQtReportServices());
     for (int number = 1; number <= pages; ++number) {
         FillDensePage(*report->GetPage(number), number);

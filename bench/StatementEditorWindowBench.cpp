@@ -2,13 +2,13 @@
 // user types it: the key filtered, the cell written, the cash total
 // recomputed, the earn sources balanced and the labels and amounts shown, on
 // a full statement (every count filled, five sources with amounts).
+#include "BenchApplication.h"
 #include "app/store/Store.h"
 #include "controls/VertGrid.h"
 #include "statement/EarnSources.h"
 #include "statement/ui/TfmDocumentEditor.h"
 #include "text/FormatSettings.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 
 #include <benchmark/benchmark.h>
@@ -16,18 +16,6 @@
 #include <filesystem>
 
 namespace {
-
-// The windows need an application; the benchmark runs without a display.
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "ved_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static QApplication application(argc, argv);
-    return application;
-}
 
 void Key(QWidget& target, Qt::Key key, const QString& text) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -37,7 +25,7 @@ void Key(QWidget& target, Qt::Key key, const QString& text) {
 }
 
 void BM_StatementEditorWindowCountKey(benchmark::State& state) {
-    Application();
+    BenchApplication();
     ApplyMainWindowFormatSettings();
     const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / "ved_statement_editor_window_bench";

@@ -1,7 +1,7 @@
 #include "app/HelpWindow.h"
 
 #include "app/HelpText.h"
-#include "app/ToolbarIcons.h"
+#include "controls/ControlPictures.h"
 #include "text/FileVersion.h"
 #include "text/Paths.h"
 #include "text/qt/QtCodec.h"
@@ -75,7 +75,7 @@ TfmHelp::TfmHelp(QWidget* parent) : QDialog(parent) {
     for (const auto& [name, picture] : kPictures) {
         // Drawn at twice the size shown, so that the page stays sharp when scaled.
         page_->document()->addResource(QTextDocument::ImageResource, QUrl(name),
-                                       ToolbarIcon(picture).pixmap(44, 44).toImage());
+                                       PictureIcon(picture).pixmap(44, 44).toImage());
     }
     page_->setHtml(ToQString(HelpPageText()));
 

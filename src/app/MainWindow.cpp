@@ -1,8 +1,8 @@
 #include "app/MainWindow.h"
 
 #include "app/ErrorBox.h"
-#include "app/ToolbarIcons.h"
 #include "app/store/DocumentList.h"
+#include "controls/ControlPictures.h"
 #include "controls/MessageDialog.h"
 #include "controls/VertGrid.h"
 #include "report/render/DrawAlignedText.h"
@@ -122,7 +122,7 @@ QToolButton* TfmMain::AddButton(const char* name, const char* hint, TPicture pic
     button->setFocusPolicy(Qt::NoFocus);
     button->setFixedSize(kButtonSize, kButtonSize);
     button->setIconSize(QSize(22, 22));
-    button->setIcon(ToolbarIcon(picture));
+    button->setIcon(PictureIcon(picture));
     connect(button, &QToolButton::clicked, this,
             [this, click] { RunUserAction([this, click] { (this->*click)(); }); });
     return button;

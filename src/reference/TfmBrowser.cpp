@@ -1,9 +1,9 @@
 #include "reference/TfmBrowser.h"
 
+#include "controls/ControlPictures.h"
 #include "controls/MessageDialog.h"
 #include "controls/VertGrid.h"
 #include "reference/DeferredErrors.h"
-#include "reference/ReferencePictures.h"
 #include "reference/ReferenceRecords.h"
 #include "reference/WindowStyle.h"
 #include "text/Format.h"
@@ -50,7 +50,8 @@ protected:
                              palette().color(selected ? QPalette::Highlight : QPalette::Base));
             const int left = cell.left() + cell.width() / 2 - kEditPictureSize / 2;
             const int top = cell.top() + cell.height() / 2 - kEditPictureSize / 2;
-            DrawEditPicture(painter, QRectF(left, top, kEditPictureSize, kEditPictureSize));
+            DrawPicture(painter, QRectF(left, top, kEditPictureSize, kEditPictureSize),
+                        TPicture::Edit);
         }
     }
 };
@@ -78,9 +79,9 @@ TfmBrowser::TfmBrowser(TStore& store, QWidget* parent) : QDialog(parent), store_
         buttons->addWidget(button);
         return button;
     };
-    QToolButton* btnAdd = makeButton("BtnAdd", "Добавить", AddIcon());
-    QToolButton* btnEdit = makeButton("BtnEdit", "Редактировать", EditIcon());
-    QToolButton* btnDelete = makeButton("BtnDelete", "Удалить", DeleteIcon());
+    QToolButton* btnAdd = makeButton("BtnAdd", "Добавить", PictureIcon(TPicture::Add));
+    QToolButton* btnEdit = makeButton("BtnEdit", "Редактировать", PictureIcon(TPicture::Edit));
+    QToolButton* btnDelete = makeButton("BtnDelete", "Удалить", PictureIcon(TPicture::Delete));
     buttons->addStretch();
 
     list_ = new TBrowserList(this);

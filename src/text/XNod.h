@@ -65,6 +65,12 @@ public:
     // backslash and "~" as backslash escapes.
     static std::string EscapeValue(std::string_view text);
     static std::string UnescapeValue(std::string_view text);
+    // A section or attribute name as written: bare when it is all name
+    // characters, otherwise between quotes with control characters, quote,
+    // backslash and "~" escaped, so that any name reads back byte for byte.
+    static std::string EscapeName(std::string_view name);
+    // "-", "_", digits, Latin letters and the Cyrillic letters from 0xC0 on.
+    static bool IsNameChar(char c);
 
 private:
     TXNodAttribute* FindAttribute(std::string_view name) const;

@@ -8,12 +8,6 @@
 
 namespace {
 
-bool IsNameChar(char c) {
-    const auto code = static_cast<unsigned char>(c);
-    return c == '-' || c == '_' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') ||
-           (c >= 'a' && c <= 'z') || code >= 0xC0;
-}
-
 // A single pass over the text with the position, line and column the error
 // messages report. Lines are counted by carriage returns; line feeds are
 // passed over, so CR LF and CR texts count alike.
@@ -101,8 +95,11 @@ private:
     std::string ReadName() {
         if (AtEnd())
             Fail("Неожиданный конец файла при чтении имени раздела");
+        // A quoted name is one the writer could not write bare.
+        if (Peek() == '\'')
+            return TXNod::UnescapeValue(ReadValue());
         const std::size_t start = pos_;
-        while (!AtEnd() && IsNameChar(Peek()))
+        while (!AtEnd() && TXNod::IsNameChar(Peek()))
             Take();
         if (pos_ == start)
             Fail("Требуется имя параметра или раздела");

@@ -16,7 +16,7 @@ void WriteAttributes(std::string& out, const TXNod& node, std::size_t level) {
     for (int i = 0; i < node.AttributeCount(); ++i) {
         const TXNodAttribute& attribute = node.AttributeByIndex(i);
         Indent(out, level);
-        out.append(attribute.Name).append("='");
+        out.append(TXNod::EscapeName(attribute.Name)).append("='");
         out.append(TXNod::EscapeValue(attribute.Value)).append("'\r\n");
     }
 }
@@ -46,7 +46,7 @@ std::string TXNod::SaveToText() const {
         }
         const TXNod& child = top.node->SectionByIndex(top.next++);
         Indent(out, level);
-        out.append(child.Name).append(" {\r\n");
+        out.append(TXNod::EscapeName(child.Name)).append(" {\r\n");
         WriteAttributes(out, child, level + 1);
         open.push_back({&child, 0});
     }

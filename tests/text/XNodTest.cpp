@@ -105,6 +105,68 @@ TEST(XNodTest, TreeSurvivesWritingAndReading) {
     EXPECT_EQ(again.GetAttribute("lf"), "a\r\nb");
 }
 
+// Names are not limited to name characters: the writer quotes the others,
+// so that what it writes reads back as the same tree, and a later start does
+// not set the file aside as unreadable.
+TEST(XNodTest, AnyNameSurvivesWritingAndReading) {
+    const std::string names[] = {W(u8"Торговая выручка {"),
+                                 "",
+                                 " ",
+                                 "{",
+                                 "}",
+                                 "a=b",
+                                 "'",
+                                 "\"",
+                                 "\\",
+                                 "~",
+                                 "#not a comment",
+                                 "//",
+                                 "two\r\nlines",
+                                 "lone\nfeed",
+                                 "lone\rreturn",
+                                 std::string("\0\t\x1F", 3),
+                                 W(u8"Ёлка"),
+                                 "end\\"};
+    TXNod root;
+    TXNod* section = &root;
+    for (const std::string& name : names) {
+        root.SetAttribute(name, name);
+        section = &section->AddSection(name);
+        section->SetAttribute(name, "v");
+    }
+    const std::string text = root.SaveToText();
+    TXNod copy;
+    ASSERT_EQ(ParseErrorOf(text), "");
+    copy.LoadFromText(text);
+    EXPECT_EQ(copy.SaveToText(), text);
+    ASSERT_EQ(copy.AttributeCount(), static_cast<int>(std::size(names)));
+    const TXNod* read = &copy;
+    for (int i = 0; i < static_cast<int>(std::size(names)); ++i) {
+        EXPECT_EQ(copy.AttributeByIndex(i).Name, names[i]);
+        ASSERT_EQ(read->SectionCount(), 1) << i;
+        read = &read->SectionByIndex(0);
+        EXPECT_EQ(read->Name, names[i]);
+        ASSERT_EQ(read->AttributeCount(), 1);
+        EXPECT_EQ(read->AttributeByIndex(0).Name, names[i]);
+    }
+    EXPECT_EQ(read->SectionCount(), 0);
+}
+
+TEST(XNodTest, OnlyNamesThatNeedItAreQuoted) {
+    EXPECT_EQ(TXNod::EscapeName(W(u8"Наименование")), W(u8"Наименование"));
+    EXPECT_EQ(TXNod::EscapeName("-_09AZaz"), "-_09AZaz");
+    EXPECT_EQ(TXNod::EscapeName(""), "''");
+    EXPECT_EQ(TXNod::EscapeName("a b"), "'a b'");
+    EXPECT_EQ(TXNod::EscapeName("it's\\~"), "'it\\'s\\\\\\Z'");
+    EXPECT_EQ(TXNod::EscapeName("\t\r\n"), "'\\9\\D\\A'");
+
+    TXNod root;
+    root.LoadFromText("'a b' { 'c d'='e f' }\r\n");
+    ASSERT_EQ(root.SectionCount(), 1);
+    EXPECT_EQ(root.SectionByIndex(0).Name, "a b");
+    EXPECT_EQ(root.SectionByIndex(0).GetAttribute("c d"), "e f");
+}
+
 TEST(XNodTest, ReadsHandWrittenForms) {
     TXNod root;
     root.LoadFromText("# comment\r\n"

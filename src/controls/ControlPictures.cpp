@@ -1,4 +1,4 @@
-#include "app/ToolbarIcons.h"
+#include "controls/ControlPictures.h"
 
 #include <QIconEngine>
 #include <QPainter>
@@ -95,6 +95,26 @@ void DrawHelp(QPainter& p) {
     p.drawText(QRectF(2, 2, 20, 20), Qt::AlignCenter, QStringLiteral("?"));
 }
 
+void Draw(QPainter& p, TPicture picture) {
+    switch (picture) {
+    case TPicture::Add:
+        DrawAdd(p);
+        break;
+    case TPicture::Edit:
+        DrawEdit(p);
+        break;
+    case TPicture::Delete:
+        DrawDelete(p);
+        break;
+    case TPicture::Print:
+        DrawPrint(p);
+        break;
+    case TPicture::Help:
+        DrawHelp(p);
+        break;
+    }
+}
+
 // Paints one picture at whatever size is asked for.
 class TPictureEngine : public QIconEngine {
 public:
@@ -102,29 +122,10 @@ public:
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
         painter->save();
-        painter->setRenderHint(QPainter::Antialiasing);
-        painter->translate(rect.topLeft());
-        painter->scale(rect.width() / 24.0, rect.height() / 24.0);
         if (mode == QIcon::Disabled) {
             painter->setOpacity(0.35);
         }
-        switch (picture_) {
-        case TPicture::Add:
-            DrawAdd(*painter);
-            break;
-        case TPicture::Edit:
-            DrawEdit(*painter);
-            break;
-        case TPicture::Delete:
-            DrawDelete(*painter);
-            break;
-        case TPicture::Print:
-            DrawPrint(*painter);
-            break;
-        case TPicture::Help:
-            DrawHelp(*painter);
-            break;
-        }
+        DrawPicture(*painter, rect, picture_);
         painter->restore();
     }
 
@@ -144,6 +145,15 @@ private:
 
 } // namespace
 
-QIcon ToolbarIcon(TPicture picture) {
+void DrawPicture(QPainter& painter, const QRectF& rect, TPicture picture) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(rect.topLeft());
+    painter.scale(rect.width() / 24.0, rect.height() / 24.0);
+    Draw(painter, picture);
+    painter.restore();
+}
+
+QIcon PictureIcon(TPicture picture) {
     return QIcon(new TPictureEngine(picture));
 }

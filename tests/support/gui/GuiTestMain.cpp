@@ -1,6 +1,6 @@
-// The window tests run in the program's own application object, so that an
-// error escaping a user action reaches the application's error box.
-#include "app/Application.h"
+// Tests that draw or measure with Qt need a QGuiApplication; they run on the
+// offscreen platform unless the caller chose another.
+#include <QGuiApplication>
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    TApplication application(argc, argv);
+    const QGuiApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
