@@ -3,6 +3,7 @@
 // characters a box takes, which box an incomplete record stops at, which
 // records the list shows and what a double click on a cell does.
 #include "app/store/Table.h"
+#include "text/CharClass.h"
 
 #include <cstdint>
 #include <span>
@@ -16,9 +17,6 @@ enum class TTextKind {
     DigitsAndBlanks, // account numbers of a firm, written in groups
     Digits,          // the bank's numbers
 };
-
-// Backspace as a typed character.
-inline constexpr char kBackspace = '\b';
 
 // Whether a typed character goes into a box of this kind. The characters a
 // name refuses would break the markup of the printed form.

@@ -3,10 +3,9 @@
 // fields take. Each filter gives the character to insert, possibly replaced,
 // or nothing when the key is dropped. Pasted text is not filtered here: the
 // check and the earn-source editor's OK judge whatever the fields hold.
-#include <optional>
+#include "text/CharClass.h"
 
-// Backspace, which every field takes.
-inline constexpr char kBackspace = '\b';
+#include <optional>
 
 // eBag and eField39: control characters other than Backspace (Enter among
 // them: it moves the focus to the counts instead) and & < > ^ are dropped.

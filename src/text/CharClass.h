@@ -3,6 +3,9 @@
 // templates. Bytes are Windows-1251; only ASCII digits count as digits.
 #include <string_view>
 
+// Backspace as a typed character: every edit box takes it.
+inline constexpr char kBackspace = '\b';
+
 inline bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
