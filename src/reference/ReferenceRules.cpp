@@ -5,14 +5,6 @@
 
 #include <algorithm>
 
-namespace {
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-} // namespace
-
 bool KeyTyped(TTextKind kind, char c) {
     switch (kind) {
     case TTextKind::Name:
