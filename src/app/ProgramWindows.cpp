@@ -18,9 +18,9 @@ TProgramWindows::TProgramWindows(const std::filesystem::path& workingDirectory,
                                  const std::filesystem::path& programDirectory,
                                  TReportServices reportServices)
     : fmMain_(std::make_unique<TfmMain>(workingDirectory, programDirectory)),
-      referenceBooks_(std::make_unique<TReferenceBooks>(fmMain_->Store())),
       fmDocumentEditor_(std::make_unique<TfmDocumentEditor>(
           fmMain_->Store(), WithPreview(std::move(reportServices)), workingDirectory)),
+      referenceBooks_(std::make_unique<TReferenceBooks>(fmMain_->Store())),
       fmHelp_(std::make_unique<TfmHelp>()) {
     fmMain_->SetHelpWindow(fmHelp_.get());
     fmDocumentEditor_->SetActionRunner(RunUserAction);

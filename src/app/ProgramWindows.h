@@ -33,7 +33,8 @@ public:
 
 private:
     std::unique_ptr<TfmMain> fmMain_;
-    std::unique_ptr<TReferenceBooks> referenceBooks_;
+    // Made in this order: the statement editor before the reference books.
     std::unique_ptr<TfmDocumentEditor> fmDocumentEditor_;
+    std::unique_ptr<TReferenceBooks> referenceBooks_;
     std::unique_ptr<TfmHelp> fmHelp_;
 };
