@@ -7,6 +7,7 @@
 #include "report/TReport3.h"
 #include "statement/EditorKeys.h"
 #include "statement/StatementReport.h"
+#include "statement/ui/BuildErrorBox.h"
 #include "statement/ui/DocumentEditorChoices.h"
 #include "statement/ui/TfmEarnSourceEditor.h"
 #include "statement/ui/TypedCharFilter.h"
@@ -38,6 +39,7 @@ void PreviewStatement(const TVariableList& variables, const TReportServices& ser
                       const std::filesystem::path& directory) {
     const std::shared_ptr<IReport3> report = TReport3::Create(services);
     LoadStatementReport(*report, variables, directory);
+    report->SetBuildErrorHandler(ShowBuildErrorBox);
     report->Preview();
 }
 

@@ -3,6 +3,8 @@
 #include "EditorWindowSupport.h"
 
 #include "statement/StatementTemplate.h"
+#include "statement/ui/BuildErrorBox.h"
+#include "support/widgets/ModalAnswer.h"
 #include "text/Paths.h"
 
 #include <QComboBox>
@@ -115,6 +117,18 @@ TEST_F(EditorWindow, ACancelledBrowserKeepsTheChoiceAndShowsChangedNames) {
     Click("BtnBrowseToBank");
     EXPECT_EQ(FromQString(Find<QComboBox>("cbToBank").currentText()), "Банк Б");
     EXPECT_EQ(FromQString(Find<QComboBox>("cbFromBank").currentText()), "Банк А2");
+}
+
+} // namespace
+
+namespace {
+
+TEST(BuildErrorBox, ShowsTheRowIndexAndTheMessage) {
+    testing_support::ModalAnswer answer(testing_support::ClickButton(ToQString("ОК")));
+    ShowBuildErrorBox({3, "Строки отчета вложены слишком глубоко"});
+    ASSERT_TRUE(answer.Answered());
+    EXPECT_TRUE(answer.Text().contains(ToQString("3 Строки отчета вложены слишком глубоко")))
+        << answer.Text().toStdString();
 }
 
 } // namespace
