@@ -4,8 +4,8 @@
 // the main window on the screen. Runs on the offscreen platform.
 #include "BenchApplication.h"
 #include "app/ProgramWindows.h"
-#include "app/store/DocumentList.h"
-#include "app/store/Schemas.h"
+#include "store/DocumentList.h"
+#include "store/Schemas.h"
 #include "controls/VertGrid.h"
 #include "report/render/QtReportServices.h"
 #include "text/DateTime.h"

@@ -3,7 +3,7 @@
 // drawn and painted, on the offscreen platform, for one page of the sample
 // template and for a statement printed on the bank form.
 #include "BenchApplication.h"
-#include "app/store/Store.h"
+#include "store/Store.h"
 #include "report/TReport3.h"
 #include "report/TReport3Page.h"
 #include "report/render/QtReportServices.h"

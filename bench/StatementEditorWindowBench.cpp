@@ -3,7 +3,7 @@
 // recomputed, the earn sources balanced and the labels and amounts shown, on
 // a full statement (every count filled, five sources with amounts).
 #include "BenchApplication.h"
-#include "app/store/Store.h"
+#include "store/Store.h"
 #include "controls/VertGrid.h"
 #include "statement/EarnSources.h"
 #include "statement/ui/TfmDocumentEditor.h"

@@ -1,8 +1,8 @@
 // Loading and saving a statements file of 100 000 rows, beside pugixml
 // parsing and saving the same file, and building the main list's texts.
-#include "app/store/DocumentList.h"
-#include "app/store/Schemas.h"
-#include "app/store/Table.h"
+#include "store/DocumentList.h"
+#include "store/Schemas.h"
+#include "store/Table.h"
 #include "text/DateTime.h"
 #include "text/Format.h"
 #include "text/FormatSettings.h"

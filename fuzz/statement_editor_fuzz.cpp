@@ -1,7 +1,7 @@
 // The statement editor's logic under any typed or pasted input: counts,
 // amounts, source edits and deletions in any order never crash, and the
 // check never passes a statement whose split differs from its total.
-#include "app/store/Store.h"
+#include "store/Store.h"
 #include "statement/CashField.h"
 #include "statement/DocumentEditorState.h"
 

@@ -1,6 +1,6 @@
 // Table-file reader: any bytes load or raise a store error; what loads is
 // written in both variants, and each written file reads back to itself.
-#include "app/store/Table.h"
+#include "store/Table.h"
 #include "text/Errors.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/ErrorBox.h"
-#include "app/store/DocumentList.h"
+#include "store/DocumentList.h"
 #include "controls/ControlPictures.h"
 #include "controls/MessageDialog.h"
 #include "controls/VertGrid.h"

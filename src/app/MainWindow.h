@@ -8,7 +8,7 @@
 // The list is a view of the statements table, rebuilt whole after every
 // action; the selected statement stays selected by its ID (or, when it is
 // gone, the same row number, moved up if the list became shorter).
-#include "app/store/Store.h"
+#include "store/Store.h"
 
 #include <QWidget>
 

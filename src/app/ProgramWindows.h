@@ -5,7 +5,7 @@
 // "Data.txt"), then the others.
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
-#include "reference/ReferenceBooks.h"
+#include "reference/ui/ReferenceBooks.h"
 #include "report/ReportServices.h"
 #include "statement/ui/TfmDocumentEditor.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 // Changes the reference book windows make to the firms and banks tables:
 // writing an edited record, marking one deleted, and the saves after them.
-#include "app/store/Store.h"
-#include "app/store/Table.h"
+#include "store/Store.h"
+#include "store/Table.h"
 
 #include <cstdint>
 #include <optional>

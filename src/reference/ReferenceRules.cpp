@@ -1,6 +1,6 @@
 #include "reference/ReferenceRules.h"
 
-#include "app/store/FieldValue.h"
+#include "store/FieldValue.h"
 #include "text/Format.h"
 
 #include <algorithm>

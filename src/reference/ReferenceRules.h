@@ -2,7 +2,7 @@
 // What the reference book windows decide, kept apart from the widgets: which
 // characters a box takes, which box an incomplete record stops at, which
 // records the list shows and what a double click on a cell does.
-#include "app/store/Table.h"
+#include "store/Table.h"
 #include "text/CharClass.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "statement/ChoiceList.h"
 
-#include "app/store/FieldValue.h"
+#include "store/FieldValue.h"
 
 TChoiceItems BuildChoiceItems(const TTable& table) {
     const int id = table.FieldIndexOrThrow("ID");

@@ -2,7 +2,7 @@
 // The items of the editor's drop-down lists of firms or banks: every record
 // not marked deleted, in table order, each with its ID. Selection is by ID;
 // 0 means nothing is selected.
-#include "app/store/Table.h"
+#include "store/Table.h"
 
 #include <cstdint>
 #include <string>

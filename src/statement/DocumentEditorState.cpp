@@ -1,6 +1,6 @@
 #include "statement/DocumentEditorState.h"
 
-#include "app/store/Store.h"
+#include "store/Store.h"
 #include "statement/CashField.h"
 #include "statement/EarnSources.h"
 #include "text/Format.h"

@@ -1,6 +1,6 @@
 #include "statement/PrintVariables.h"
 
-#include "app/store/FieldValue.h"
+#include "store/FieldValue.h"
 #include "statement/CashField.h"
 #include "text/Format.h"
 #include "text/Words.h"

@@ -5,7 +5,7 @@
 // and sum of every denomination, symbol and amount of every used earn
 // source, and the names of the used sources. A firm or bank whose ID is not
 // found gives empty values.
-#include "app/store/Table.h"
+#include "store/Table.h"
 #include "statement/Statement.h"
 
 #include <string>

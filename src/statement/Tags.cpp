@@ -1,6 +1,6 @@
 #include "statement/Tags.h"
 
-#include "app/store/LatinCase.h"
+#include "store/LatinCase.h"
 
 #include "text/Numbers.h"
 

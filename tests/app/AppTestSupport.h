@@ -1,7 +1,7 @@
 #pragma once
 // A working directory and a program directory with a few statements, firms
 // and banks written by the store itself.
-#include "app/store/Store.h"
+#include "store/Store.h"
 #include "support/TestSupport.h"
 
 #include <string>

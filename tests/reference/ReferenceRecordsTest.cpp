@@ -1,6 +1,6 @@
 // Writing, marking and saving the records of the reference tables.
 #include "reference/ReferenceRecords.h"
-#include "app/store/StoreError.h"
+#include "store/StoreError.h"
 #include "reference/ReferenceTestSupport.h"
 
 #include <gtest/gtest.h>

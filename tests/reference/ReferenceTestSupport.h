@@ -2,7 +2,7 @@
 // A store of firms and banks in a temporary working directory, and the means
 // to drive modal windows from a test: actions that run once a given window
 // has become the active modal one, and the errors that escaped user actions.
-#include "app/store/Store.h"
+#include "store/Store.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

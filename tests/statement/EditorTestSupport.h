@@ -1,7 +1,7 @@
 #pragma once
 // A data store in a fresh folder with a few firms and banks, for the tests
 // of the statement editor's logic.
-#include "app/store/Store.h"
+#include "store/Store.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

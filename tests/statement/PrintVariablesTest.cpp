@@ -1,6 +1,6 @@
 // The report variables of a statement.
 #include "statement/PrintVariables.h"
-#include "app/store/Schemas.h"
+#include "store/Schemas.h"
 #include "text/FormatSettings.h"
 
 #include <gtest/gtest.h>

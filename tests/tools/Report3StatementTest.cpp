@@ -1,6 +1,6 @@
 // report3 --statement: a stored statement printed on the supplied form, as
 // the main window prints it, and what it refuses.
-#include "app/store/Store.h"
+#include "store/Store.h"
 #include "report/TReport3.h"
 #include "report/render/QtReportServices.h"
 #include "report3/Report3Run.h"

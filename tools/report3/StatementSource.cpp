@@ -1,6 +1,6 @@
 #include "report3/StatementSource.h"
 
-#include "app/store/Store.h"
+#include "store/Store.h"
 #include "statement/DocumentEditorState.h"
 #include "statement/StatementReport.h"
 #include "statement/StatementTemplate.h"

@@ -3,7 +3,7 @@
 // form's template also the preview of that statement at 100 % and the form
 // as PDF. The firms, banks and the statement are sample data in a scratch
 // folder; nothing of the user's is read or written.
-#include "app/store/Store.h"
+#include "store/Store.h"
 #include "reference/ReferenceRecords.h"
 #include "report/TReport3.h"
 #include "report/render/QtReportServices.h"

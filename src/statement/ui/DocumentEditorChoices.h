@@ -2,7 +2,7 @@
 // The editor's four drop-down lists of firms and banks, in the order of
 // TEditorList: their controls, labels, browse buttons and what the browser
 // is opened with.
-#include "app/store/Store.h"
+#include "store/Store.h"
 #include "statement/DocumentEditorState.h"
 
 #include <array>

@@ -2,8 +2,8 @@
 
 #include "controls/MessageDialog.h"
 #include "controls/VertGrid.h"
-#include "reference/DeferredErrors.h"
-#include "reference/WindowStyle.h"
+#include "controls/DeferredErrors.h"
+#include "controls/WindowStyle.h"
 #include "report/TReport3.h"
 #include "statement/EditorKeys.h"
 #include "statement/StatementReport.h"

@@ -8,7 +8,7 @@
 // program's errors (a table that cannot be saved, a missing template) end
 // only the user's action: each action runs through the program's action
 // runner, which shows them; the window stays open.
-#include "app/store/Store.h"
+#include "store/Store.h"
 #include "report/ReportServices.h"
 #include "statement/DocumentEditorState.h"
 

@@ -2,7 +2,7 @@
 #include "statement/ui/TfmDocumentEditor.h"
 
 #include "controls/VertGrid.h"
-#include "reference/WindowStyle.h"
+#include "controls/WindowStyle.h"
 #include "report/render/DrawAlignedText.h"
 #include "statement/Denominations.h"
 #include "statement/ui/DocumentEditorChoices.h"

@@ -1,7 +1,7 @@
 #include "statement/ui/TfmEarnSourceEditor.h"
 
 #include "controls/MessageDialog.h"
-#include "reference/WindowStyle.h"
+#include "controls/WindowStyle.h"
 #include "statement/EarnSourceInput.h"
 #include "statement/EditorKeys.h"
 #include "statement/ui/TypedCharFilter.h"

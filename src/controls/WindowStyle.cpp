@@ -1,0 +1,21 @@
+#include "controls/WindowStyle.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+void SetWindowFont(QWidget& window) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(13);
+    window.setFont(font);
+}
+
+void CentreOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}

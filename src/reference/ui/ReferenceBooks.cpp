@@ -1,0 +1,18 @@
+#include "reference/ui/ReferenceBooks.h"
+
+TReferenceBooks::TReferenceBooks(TStore& store, QWidget* parent)
+    : browser_(store, parent), bankEditor_(store, parent), firmEditor_(store, parent) {}
+
+std::optional<std::int64_t> TReferenceBooks::Browse(const std::string& caption, TStoreTable table,
+                                                    int slot, std::int64_t selectedID) {
+    IReferenceEditor* editor = nullptr;
+    if (table == TStoreTable::Firms) {
+        editor = &firmEditor_;
+    } else if (table == TStoreTable::Banks) {
+        editor = &bankEditor_;
+    }
+    if (!browser_.Execute({caption, table, slot, editor, static_cast<int>(selectedID)})) {
+        return std::nullopt;
+    }
+    return browser_.SelectedID();
+}
