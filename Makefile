@@ -13,7 +13,7 @@ all: test
 test:
 	@scripts/install-deps --test
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVED_SANITIZE=ON \
-	    -DCMAKE_CXX_FLAGS="-O1 -g"
+	    -DVED_BENCH=ON -DCMAKE_CXX_FLAGS="-O1 -g"
 	cmake --build $(TEST_DIR)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 

@@ -1,8 +1,9 @@
 #pragma once
-// The one Qt application of the whole bench program: a QApplication, so that
-// window benchmarks and drawing benchmarks run in any order, on the offscreen
-// platform, so that figures do not depend on a display.
+// The one Qt application of the whole bench program, made by its main before
+// any benchmark runs and gone after the last: window benchmarks and drawing
+// benchmarks run in any order, on the offscreen platform, so that figures do
+// not depend on a display.
 #include <QApplication>
 
-// Made on the first call; every later call returns the same application.
+// The application main made.
 QApplication& BenchApplication();

@@ -4,10 +4,10 @@
 // the main window on the screen. Runs on the offscreen platform.
 #include "BenchApplication.h"
 #include "app/ProgramWindows.h"
-#include "store/DocumentList.h"
-#include "store/Schemas.h"
 #include "controls/VertGrid.h"
 #include "report/render/QtReportServices.h"
+#include "store/DocumentList.h"
+#include "store/Schemas.h"
 #include "text/DateTime.h"
 #include "text/Format.h"
 #include "text/FormatSettings.h"
@@ -86,7 +86,7 @@ TProgramWindows& Windows() {
 void BM_MainListTexts(benchmark::State& state) {
     TStore& store = Windows().Main().Store();
     for (auto _ : state) {
-        auto rows = BuildDocumentList(store.Documents(), store.Firms(), store.Banks());
+        auto rows = BuildDocumentList(store.Documents(), &store.Firms(), &store.Banks());
         benchmark::DoNotOptimize(rows.data());
     }
 }
@@ -107,7 +107,7 @@ void BM_GridBytesPerCell(benchmark::State& state) {
     TStore& store = Windows().Main().Store();
     for (auto _ : state) {
         state.PauseTiming();
-        auto rows = BuildDocumentList(store.Documents(), store.Firms(), store.Banks());
+        auto rows = BuildDocumentList(store.Documents(), &store.Firms(), &store.Banks());
         TVertGrid grid;
         grid.SetColCount(5);
         const std::size_t before = mallinfo2().uordblks;

@@ -3,10 +3,10 @@
 // recomputed, the earn sources balanced and the labels and amounts shown, on
 // a full statement (every count filled, five sources with amounts).
 #include "BenchApplication.h"
-#include "store/Store.h"
 #include "controls/VertGrid.h"
 #include "statement/EarnSources.h"
 #include "statement/ui/TfmDocumentEditor.h"
+#include "store/Store.h"
 #include "text/FormatSettings.h"
 
 #include <QKeyEvent>
@@ -37,7 +37,7 @@ void BM_StatementEditorWindowCountKey(benchmark::State& state) {
         for (int i = 0; i < 4; ++i) {
             AddEarnSource(store.EarnSources(), "Источник", "1");
         }
-        TfmDocumentEditor editor(store, {}, dir);
+        TfmDocumentEditor editor(store, {}, dir, RunUserAction);
         editor.show();
         auto& cash = *editor.findChild<TVertGrid*>("Cash");
         auto& source = *editor.findChild<TVertGrid*>("Source");

@@ -177,7 +177,7 @@ void BM_DocumentList(benchmark::State& state) {
         documents.Post();
     }
     for (auto _ : state) {
-        benchmark::DoNotOptimize(BuildDocumentList(documents, f.Firms, f.Banks));
+        benchmark::DoNotOptimize(BuildDocumentList(documents, &f.Firms, &f.Banks));
     }
     state.SetComplexityN(state.range(0));
 }

@@ -1,10 +1,19 @@
 #include "app/Application.h"
 
-#include "app/ErrorBox.h"
+#include "controls/ActionRunner.h"
 #include "text/qt/QtCodec.h"
+
+#include <QLibraryInfo>
+#include <QLocale>
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(ToQString(kAppTitle));
+    // The program is Russian whatever the system's language; without Qt's
+    // translations installed the dialogs stay as Qt ships them.
+    if (qtTranslator_.load(QLocale(QLocale::Russian, QLocale::Russia), "qtbase", "_",
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        installTranslator(&qtTranslator_);
+    }
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {

@@ -1,11 +1,11 @@
 #include "app/MainWindow.h"
 
-#include "app/ErrorBox.h"
-#include "store/DocumentList.h"
+#include "controls/ActionRunner.h"
 #include "controls/ControlPictures.h"
 #include "controls/MessageDialog.h"
 #include "controls/VertGrid.h"
 #include "report/render/DrawAlignedText.h"
+#include "store/DocumentList.h"
 #include "text/FileVersion.h"
 #include "text/FormatSettings.h"
 #include "text/Paths.h"
@@ -131,11 +131,9 @@ QToolButton* TfmMain::AddButton(const char* name, const char* hint, TPicture pic
 void TfmMain::FormCreate() {
     ApplyMainWindowFormatSettings();
     startupErrors_ = store_.Open();
-    // A list needs its three tables; what failed has been reported already.
-    const bool listable = !store_.Failure(TStoreTable::Documents) &&
-                          !store_.Failure(TStoreTable::Firms) &&
-                          !store_.Failure(TStoreTable::Banks);
-    if (listable) {
+    // Without the statements there is nothing to list; what failed has been
+    // reported already.
+    if (!store_.Failure(TStoreTable::Documents)) {
         RefreshList();
     }
     setWindowTitle(ToQString(std::string(kAppTitle) + " [" + FileVersionText(ProgramFile()) + "]"));
@@ -162,8 +160,13 @@ int TfmMain::SelectedID() const {
 }
 
 void TfmMain::RefreshList() {
-    std::vector<TDocumentListRow> rows =
-        BuildDocumentList(store_.Documents(), store_.Firms(), store_.Banks());
+    // A firms or banks table that could not be read leaves its names empty:
+    // the statements stay in view, so nobody takes them for lost.
+    const auto readable = [this](TStoreTable table) {
+        return store_.Failure(table) ? nullptr : &store_.Table(table);
+    };
+    std::vector<TDocumentListRow> rows = BuildDocumentList(
+        store_.Documents(), readable(TStoreTable::Firms), readable(TStoreTable::Banks));
     const int selected = SelectedID();
     Table->BeginUpdate();
     Table->SetRowCount(std::max<int>(rows.size() + 1, 2));
@@ -208,10 +211,21 @@ void TfmMain::TableDrawCell(QPainter& painter, const TDrawCell& cell) {
 }
 
 void TfmMain::BtnAddClick() {
-    if (OnEditDocument) {
-        OnEditDocument(0);
-    }
+    const std::int64_t saved = OnEditDocument ? OnEditDocument(0) : 0;
     RefreshList();
+    SelectDocument(saved);
+}
+
+void TfmMain::SelectDocument(std::int64_t id) {
+    if (id <= 0) {
+        return;
+    }
+    for (int row = 1; row < Table->RowCount(); ++row) {
+        if (Table->Object(0, row) == id) {
+            Table->SetRow(row);
+            return;
+        }
+    }
 }
 
 void TfmMain::BtnEditClick() {

@@ -12,6 +12,7 @@
 
 #include <QWidget>
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -42,9 +43,12 @@ public:
     void RefreshList();
     // The ID of the selected statement; 0 on the placeholder row.
     int SelectedID() const;
+    // Selects the statement with this ID, when it is listed.
+    void SelectDocument(std::int64_t id);
 
-    // Works on the statement with this ID (0: a new one) in the editor's window.
-    std::function<void(int id)> OnEditDocument;
+    // Works on the statement with this ID (0: a new one) in the editor's
+    // window; answers the ID of the statement saved, 0 when none was.
+    std::function<std::int64_t(int id)> OnEditDocument;
     // Prints the statement with this ID without showing the editor.
     std::function<void(int id)> OnPrintDocument;
     // The window BtnHelp and F1 show.

@@ -1,6 +1,6 @@
 #include "app/ProgramWindows.h"
 
-#include "app/ErrorBox.h"
+#include "controls/ActionRunner.h"
 #include "report/ui/ReportPreview.h"
 
 #include <QTimer>
@@ -18,17 +18,19 @@ TProgramWindows::TProgramWindows(const std::filesystem::path& workingDirectory,
                                  const std::filesystem::path& programDirectory,
                                  TReportServices reportServices)
     : fmMain_(std::make_unique<TfmMain>(workingDirectory, programDirectory)),
-      fmDocumentEditor_(std::make_unique<TfmDocumentEditor>(
-          fmMain_->Store(), WithPreview(std::move(reportServices)), workingDirectory)),
+      fmDocumentEditor_(std::make_unique<TfmDocumentEditor>(fmMain_->Store(),
+                                                            WithPreview(std::move(reportServices)),
+                                                            workingDirectory, RunUserAction)),
       referenceBooks_(std::make_unique<TReferenceBooks>(fmMain_->Store())),
       fmHelp_(std::make_unique<TfmHelp>()) {
     fmMain_->SetHelpWindow(fmHelp_.get());
-    fmDocumentEditor_->SetActionRunner(RunUserAction);
     fmDocumentEditor_->SetReferenceBrowse(
         [this](const std::string& caption, TStoreTable table, int slot, std::int64_t selectedID) {
             return referenceBooks_->Browse(caption, table, slot, selectedID);
         });
-    fmMain_->OnEditDocument = [this](int id) { fmDocumentEditor_->EditStatement(id); };
+    fmMain_->OnEditDocument = [this](int id) -> std::int64_t {
+        return fmDocumentEditor_->EditStatement(id) ? fmDocumentEditor_->DocumentID() : 0;
+    };
     fmMain_->OnPrintDocument = [this](int id) { fmDocumentEditor_->PrintStatement(id); };
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The program's windows, created once in their fixed order (the main window,
-// the reference browser, the bank and firm editors, the statement editor,
-// the help) and living for the whole run. The main window goes first at shut-down (it writes
-// "Data.txt"), then the others.
+// the statement editor, the reference books with the browser and the bank and
+// firm editors, the help) and living for the whole run. The main window goes
+// first at shut-down (it writes "Data.txt"), then the others.
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "reference/ui/ReferenceBooks.h"

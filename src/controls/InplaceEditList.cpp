@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -103,6 +104,15 @@ void TMyInplaceEditList::ButtonClicked() {
     }
 }
 
+void TMyInplaceEditList::ShowCellText(const QString& text) {
+    if (this->text() != text) {
+        setText(text);
+    }
+    if (!std::exchange(shown_, true)) {
+        selectAll();
+    }
+}
+
 void TMyInplaceEditList::FinishFocus() {
     if (!focused_) {
         return;
@@ -125,6 +135,7 @@ bool TMyInplaceEditList::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMyInplaceEditList::focusInEvent(QFocusEvent* event) {
+    selectOnRelease_ = event->reason() == Qt::MouseFocusReason;
     if (!focused_) {
         focused_ = true;
         textOnFocus_ = grid_.Cell(col_, row_);
@@ -181,6 +192,13 @@ void TMyInplaceEditList::mouseDoubleClickEvent(QMouseEvent* event) {
     case TEditorKind::Ellipsis:
         ButtonClicked();
         break;
+    }
+}
+
+void TMyInplaceEditList::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (std::exchange(selectOnRelease_, false) && kind_ == TEditorKind::Plain) {
+        selectAll();
     }
 }
 

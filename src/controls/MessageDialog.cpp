@@ -2,6 +2,8 @@
 
 #include "text/qt/QtCodec.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
@@ -59,31 +61,78 @@ std::size_t FirstButton(unsigned flags, std::size_t count) {
     return index < count ? index : 0;
 }
 
-QIcon IconOf(unsigned flags) {
-    QStyle* style = QApplication::style();
+QMessageBox::Icon IconKindOf(unsigned flags) {
     switch (flags & 0xF0) {
     case kMbIconError:
-        return style->standardIcon(QStyle::SP_MessageBoxCritical);
+        return QMessageBox::Critical;
     case kMbIconQuestion:
-        return style->standardIcon(QStyle::SP_MessageBoxQuestion);
+        return QMessageBox::Question;
     case kMbIconWarning:
-        return style->standardIcon(QStyle::SP_MessageBoxWarning);
+        return QMessageBox::Warning;
     case kMbIconInformation:
-        return style->standardIcon(QStyle::SP_MessageBoxInformation);
+        return QMessageBox::Information;
     default:
-        return {};
+        return QMessageBox::NoIcon;
     }
+}
+
+QIcon IconOf(QMessageBox::Icon kind) {
+    QStyle* style = QApplication::style();
+    switch (kind) {
+    case QMessageBox::Critical:
+        return style->standardIcon(QStyle::SP_MessageBoxCritical);
+    case QMessageBox::Question:
+        return style->standardIcon(QStyle::SP_MessageBoxQuestion);
+    case QMessageBox::Warning:
+        return style->standardIcon(QStyle::SP_MessageBoxWarning);
+    case QMessageBox::Information:
+        return style->standardIcon(QStyle::SP_MessageBoxInformation);
+    case QMessageBox::NoIcon:
+        break;
+    }
+    return {};
+}
+
+// A message's line breaks as the toolkit shows them: a carriage return,
+// alone or before a line feed, is one break.
+QString DisplayText(const std::string& text) {
+    QString shown = ToQString(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
 }
 
 // Escape and the window's close button press the rightmost button.
 class TMessageDialog : public QDialog {
+    Q_OBJECT
+    // The kind of message, as the toolkit's message box has it.
+    Q_PROPERTY(QMessageBox::Icon icon READ icon)
 public:
-    explicit TMessageDialog(int escapeId) : escapeId_(escapeId) {}
+    TMessageDialog(int escapeId, QMessageBox::Icon icon) : escapeId_(escapeId), icon_(icon) {}
     void reject() override { done(escapeId_); }
+    QMessageBox::Icon icon() const { return icon_; }
 
 private:
     int escapeId_;
+    QMessageBox::Icon icon_;
 };
+
+// Assistive technology sees the dialog as the alert it is, like the
+// toolkit's message box.
+QAccessibleInterface* MessageDialogAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("TMessageDialog") && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
+    }
+    return nullptr;
+}
+
+void InstallMessageDialogAccessible() {
+    static const bool installed = [] {
+        QAccessible::installFactory(MessageDialogAccessible);
+        return true;
+    }();
+    (void)installed;
+}
 
 constexpr int kIconSize = 32;
 constexpr int kButtonWidth = 100;
@@ -93,17 +142,18 @@ constexpr int kButtonHeight = 28;
 
 int MessageDialog(const std::string& text, unsigned flags, const std::string& caption) {
     const std::span<const TButton> buttons = ButtonSet(kDialogButtons, flags);
-    TMessageDialog dialog(buttons.back().Id);
+    InstallMessageDialogAccessible();
+    TMessageDialog dialog(buttons.back().Id, IconKindOf(flags));
     dialog.setObjectName("MessageDialog");
     dialog.setWindowTitle(ToQString(caption));
     dialog.setFont(QFont("Arial", 10));
 
-    const QString message = ToQString(text);
+    const QString message = DisplayText(text);
     const QRect measured = QFontMetrics(dialog.font()).boundingRect(QRect(0, 0, 0, 0), 0, message);
     const int textWidth = std::max(measured.width(), buttons.size() == 3 ? 384 : 256);
     const int textHeight = std::max(measured.height(), 48);
 
-    const QIcon icon = IconOf(flags);
+    const QIcon icon = IconOf(dialog.icon());
     int textLeft = 8;
     int clientWidth = textWidth + 24;
     if (!icon.isNull()) {
@@ -160,9 +210,9 @@ int ShowMessageBox(const std::string& text, const std::string& caption, unsigned
     QMessageBox box;
     box.setObjectName("MessageBox");
     box.setWindowTitle(ToQString(caption));
-    box.setText(ToQString(text));
+    box.setText(DisplayText(text));
     box.setTextFormat(Qt::PlainText);
-    box.setIconPixmap(IconOf(flags).pixmap(kIconSize, kIconSize));
+    box.setIcon(IconKindOf(flags));
     const std::span<const TButton> buttons = ButtonSet(kBoxButtons, flags);
     std::vector<QPushButton*> made;
     for (const TButton& button : buttons) {
@@ -185,3 +235,5 @@ int ShowMessageBox(const std::string& text, const std::string& caption, unsigned
     // Closed without a button where nothing answers Escape.
     return kIdCancel;
 }
+
+#include "MessageDialog.moc"

@@ -462,11 +462,8 @@ QWidget* TVertGridDelegate::createEditor(QWidget* parent, const QStyleOptionView
 }
 
 void TVertGridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
-    auto* edit = static_cast<QLineEdit*>(editor);
-    const QString text = ToQString(grid_.Cell(index.column(), index.row() + 1));
-    if (edit->text() != text) {
-        edit->setText(text);
-    }
+    static_cast<TMyInplaceEditList*>(editor)->ShowCellText(
+        ToQString(grid_.Cell(index.column(), index.row() + 1)));
 }
 
 // The editor writes the cell as the user types.

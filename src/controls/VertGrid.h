@@ -209,6 +209,9 @@ public:
     // The list while it is open (for keys and clicks), else null.
     QListWidget* PickList() const;
     QToolButton* Button() const { return button_; }
+    // Shows the cell's text. The first text the editor shows is selected
+    // whole, so that typing replaces it, as typing into a spreadsheet cell does.
+    void ShowCellText(const QString& text);
     // Compares the cell with the text on focus once per focus.
     void FinishFocus();
     // The grid is going: nothing more is reported to it.
@@ -220,6 +223,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -234,4 +238,7 @@ private:
     TPickList items_;
     std::string textOnFocus_;
     bool focused_ = false;
+    bool shown_ = false;
+    // A click brought the focus from elsewhere: the cell is selected whole.
+    bool selectOnRelease_ = false;
 };

@@ -96,8 +96,8 @@ TPixelRect ZoomedPageRect(std::int32_t widthMm, std::int32_t heightMm, std::int3
         return ToPixels(MmToLength(static_cast<std::int64_t>(mm) * zoom / 100));
     };
     TPixelRect rect;
-    rect.Left = static_cast<std::int64_t>(x) + 8;
-    rect.Top = static_cast<std::int64_t>(y) + 8;
+    rect.Left = static_cast<std::int64_t>(x) + kPreviewPageGap;
+    rect.Top = static_cast<std::int64_t>(y) + kPreviewPageGap;
     rect.Right = rect.Left + zoomed(widthMm);
     rect.Bottom = rect.Top + zoomed(heightMm);
     return rect;

@@ -65,8 +65,11 @@ struct TPixelRect {
     bool operator==(const TPixelRect&) const = default;
 };
 
+// The gap above and left of every page on a screen, and between pages, in pixels.
+inline constexpr std::int64_t kPreviewPageGap = 8;
+
 // Where a page of whole millimetres lands on a screen at a zoom percentage:
-// 8 pixels in from the offsets, its size zoomed in whole millimetres first
+// the gap in from the offsets, its size zoomed in whole millimetres first
 // (210 mm at 75 % is 157 mm, 628 pixels).
 TPixelRect ZoomedPageRect(std::int32_t widthMm, std::int32_t heightMm, std::int32_t zoom,
                           std::int32_t x, std::int32_t y);

@@ -57,8 +57,8 @@ struct TReportServices {
     // The bytes of a metafile holding the chart.
     std::function<std::string(const TChartRequest&)> DrawChart{};
     // Prints the built pages; with the dialog the user picks copies and
-    // pages. Returns the message of a failure, empty when none.
-    std::function<std::string(IReport3&, bool withDialog)> PrintReport{};
+    // pages. A page that fails raises the error that tells the user.
+    std::function<void(IReport3&, bool withDialog)> PrintReport{};
     // The printer set-up dialog.
     std::function<void()> PrinterSetup{};
     // Shows the built report in the preview window, modally.

@@ -1,8 +1,8 @@
 #include "statement/DocumentEditorState.h"
 
-#include "store/Store.h"
 #include "statement/CashField.h"
 #include "statement/EarnSources.h"
+#include "store/Store.h"
 #include "text/Format.h"
 
 #include <algorithm>
@@ -215,6 +215,13 @@ TCheckResult TDocumentEditorState::Check() {
         sum = AddAmounts(sum, amount.value_or(0));
         used += amount.value_or(0) > 0 ? 1 : 0;
     }
+    if (badRow > 0) {
+        // Named before the totals are judged: the totals gathered so far stop
+        // at this row, and a message about them would contradict the label,
+        // which adds every row up.
+        return {false, "Неверная сумма в источнике поступления \"" + SourceCaption(badRow) + "\"",
+                TEditorControl::Source};
+    }
     if (used == 0) {
         return {false, "Введите сумму в соответствующем источнике поступления",
                 TEditorControl::Source};
@@ -224,12 +231,6 @@ TCheckResult TDocumentEditorState::Check() {
     }
     if (sum != walk.Total) {
         return {false, "Сумма банкнот (монет) и итог по источникам поступления различаются",
-                TEditorControl::Source};
-    }
-    if (badRow > 0) {
-        // The rows before it add up, but this amount would be dropped on
-        // saving: the user has to correct or clear it.
-        return {false, "Неверная сумма в источнике поступления \"" + SourceCaption(badRow) + "\"",
                 TEditorControl::Source};
     }
     return {true, {}, TEditorControl::None};

@@ -6,29 +6,30 @@
 
 namespace {
 
-// A text field of the record with the given ID in a table, or empty.
+// A text field of the record with the given ID in a table, or empty; always
+// empty without a table.
 class TNameLookup {
 public:
-    TNameLookup(const TTable& table, const char* field)
-        : table_(table), field_(table.FieldIndexOrThrow(field)) {}
+    TNameLookup(const TTable* table, const char* field)
+        : table_(table), field_(table ? table->FieldIndexOrThrow(field) : 0) {}
 
     std::string operator()(std::int64_t id) const {
-        const auto row = table_.FindRow(id);
+        const auto row = table_ ? table_->FindRow(id) : std::nullopt;
         if (!row) {
             return {};
         }
-        return ValueAsString(table_.FieldDefs()[field_], table_.Row(*row)[field_]);
+        return ValueAsString(table_->FieldDefs()[field_], table_->Row(*row)[field_]);
     }
 
 private:
-    const TTable& table_;
+    const TTable* table_;
     int field_;
 };
 
 } // namespace
 
-std::vector<TDocumentListRow> BuildDocumentList(const TTable& documents, const TTable& firms,
-                                                const TTable& banks) {
+std::vector<TDocumentListRow> BuildDocumentList(const TTable& documents, const TTable* firms,
+                                                const TTable* banks) {
     const std::vector<TFieldDef>& defs = documents.FieldDefs();
     const int id = documents.FieldIndexOrThrow("ID");
     const int date = documents.FieldIndexOrThrow("Datetime");

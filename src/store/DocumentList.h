@@ -1,7 +1,9 @@
 #pragma once
 // The texts of the main window's statement list: one row per statement in
 // table order, with the paying firm's and the receiving bank's names found by
-// ID (records marked deleted included; an unknown ID gives an empty name).
+// ID (records marked deleted included; an unknown ID gives an empty name, and
+// so does every ID of a table that could not be read: the statements are
+// listed all the same).
 #include "store/Table.h"
 
 #include <cstdint>
@@ -17,5 +19,5 @@ struct TDocumentListRow {
     std::string Sum; // "%.2n"
 };
 
-std::vector<TDocumentListRow> BuildDocumentList(const TTable& documents, const TTable& firms,
-                                                const TTable& banks);
+std::vector<TDocumentListRow> BuildDocumentList(const TTable& documents, const TTable* firms,
+                                                const TTable* banks);

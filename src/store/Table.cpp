@@ -152,8 +152,8 @@ std::string TTable::SaveToBytes(TTableVariant variant) {
     return FormatTable(*this, variant);
 }
 
-std::optional<std::int64_t> TTable::AdoptRows(std::vector<TValue> values, std::size_t rowCount,
-                                              TIdIndex ids) {
+std::optional<std::int64_t> TTable::AdoptRows(TRowsKey, std::vector<TValue> values,
+                                              std::size_t rowCount, TIdIndex ids) {
     values_ = std::move(values);
     rowCount_ = rowCount;
     index_ = std::move(ids);

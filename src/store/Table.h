@@ -56,6 +56,10 @@ private:
     int index_;
 };
 
+class TTable;
+// Fills an empty, closed table from the bytes of a table file (TableReader.h).
+void ParseTable(std::string& bytes, std::string_view fileName, TTable& table);
+
 class TTable {
 public:
     // --- definitions and life cycle
@@ -129,16 +133,22 @@ public:
 
     // (ID, row) of every row that has an ID.
     using TIdIndex = std::vector<std::pair<std::int64_t, std::size_t>>;
+    // Only the file reader can make one: the rows of a file are handed over
+    // whole, past the checks of Append and Post.
+    class TRowsKey {
+        friend void ParseTable(std::string& bytes, std::string_view fileName, TTable& table);
+        TRowsKey() = default;
+    };
     // Load-time access for the reader: the values of all rows, row after row,
     // are handed over whole with the IDs of the rows in row order. Returns an
     // ID that two rows share, if any.
-    std::optional<std::int64_t> AdoptRows(std::vector<TValue> values, std::size_t rowCount,
-                                          TIdIndex ids);
-    // Keeps alive memory that text values point into.
-    void KeepText(std::shared_ptr<const void> block) { texts_.Keep(std::move(block)); }
+    std::optional<std::int64_t> AdoptRows(TRowsKey, std::vector<TValue> values,
+                                          std::size_t rowCount, TIdIndex ids);
 
 private:
     friend class TFieldRef;
+    // Keeps alive memory that text values point into.
+    void KeepText(std::shared_ptr<const void> block) { texts_.Keep(std::move(block)); }
     enum class TState { Inactive, Browse, Edit, Insert };
 
     void CheckActive() const;

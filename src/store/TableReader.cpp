@@ -18,12 +18,11 @@ constexpr std::size_t kMaxFieldCount = 1024;
 // The rows that the size of the others is estimated from.
 constexpr std::size_t kSampleRows = 64;
 
-// Whether the text is UTF-8: a byte order mark, or encoding="UTF-8" in the
-// declaration.
 // Reads Windows-1251 text (a UTF-8 file is converted first).
 class TReader {
 public:
-    TReader(std::string& text, TTable& table) : bytes_(text), table_(table), scanner_(text) {}
+    TReader(std::string& text, TTable& table, TTable::TRowsKey key)
+        : bytes_(text), table_(table), key_(key), scanner_(text) {}
 
     void Read();
 
@@ -56,6 +55,7 @@ private:
 
     const std::string& bytes_;
     TTable& table_;
+    TTable::TRowsKey key_;
     TXmlScanner scanner_;
     bool haveFields_ = false;
     std::vector<std::pair<std::string, std::string>> params_;
@@ -330,7 +330,8 @@ void TReader::Finish() {
         }
     }
     table_.SetAutoIncValue(next);
-    if (const auto duplicate = table_.AdoptRows(std::move(values_), rowCount_, std::move(ids_))) {
+    if (const auto duplicate =
+            table_.AdoptRows(key_, std::move(values_), rowCount_, std::move(ids_))) {
         Fail(Format("the ID %d is used by two rows", {static_cast<long long>(*duplicate)}));
     }
 }
@@ -344,7 +345,7 @@ int LineOf(std::string_view bytes, std::size_t offset) {
 
 void ParseTable(std::string& bytes, std::string_view fileName, TTable& table) {
     try {
-        TReader(bytes, table).Read();
+        TReader(bytes, table, TTable::TRowsKey()).Read();
     } catch (const TXmlSyntaxError& error) {
         table.ClearDefinitions();
         throw EStoreError(Format("Error in table file \"%s\", line %d: %s",

@@ -1,11 +1,17 @@
 // Errors that escape a window's handler are shown in the application's error
 // box and end only that action.
-#include "app/ErrorBox.h"
+#include "controls/ActionRunner.h"
 #include "support/widgets/ModalAnswer.h"
 #include "text/Errors.h"
 #include "text/qt/QtCodec.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -61,4 +67,27 @@ TEST(ApplicationTest, RunUserActionTellsWhetherTheActionFinished) {
     ModalAnswer answer(ClickButton(ToQString("ОК")));
     EXPECT_FALSE(RunUserAction([] { throw std::runtime_error("plain"); }));
     EXPECT_EQ(QString("plain."), answer.Text());
+}
+
+TEST(ApplicationTest, TheToolkitsOwnDialogsSpeakRussian) {
+    QFileDialog files;
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    const auto* model = files.findChild<QFileSystemModel*>();
+    ASSERT_NE(model, nullptr);
+    QStringList headers;
+    for (int column = 0; column < model->columnCount(); ++column) {
+        headers << model->headerData(column, Qt::Horizontal).toString();
+    }
+    EXPECT_EQ(headers.join("|"), ToQString("Имя|Размер|Тип|Дата изменения"));
+    QStringList labels;
+    for (const QLabel* label : files.findChildren<QLabel*>()) {
+        labels << label->text();
+    }
+    EXPECT_TRUE(labels.contains(ToQString("Имя файла:"))) << labels.join("|").toStdString();
+    // The places beside the folders: "Computer" and the like.
+    EXPECT_EQ(model->myComputer().toString(), ToQString("Компьютер"));
+
+    QPrinter printer;
+    QPrintDialog print(&printer);
+    EXPECT_EQ(print.windowTitle(), ToQString("Печать"));
 }

@@ -82,7 +82,10 @@ TEST_F(MainWindowTest, FirstStartShowsTitlesAndOnePlaceholderRow) {
 
     // Edit, delete, print and double click on the placeholder do nothing.
     std::vector<int> edited;
-    window.OnEditDocument = [&](int id) { edited.push_back(id); };
+    window.OnEditDocument = [&](int id) {
+        edited.push_back(id);
+        return std::int64_t{0};
+    };
     window.OnPrintDocument = [&](int id) { edited.push_back(-id); };
     const std::string before = Documents();
     Click("BtnEdit");
@@ -116,35 +119,44 @@ TEST_F(MainWindowTest, AddEditAndPrintHandTheEditorAnIdAndRefresh) {
     TfmMain& window = Open();
     std::vector<int> edited;
     std::vector<int> printed;
-    window.OnEditDocument = [&](int id) {
+    bool saveNew = false;
+    window.OnEditDocument = [&](int id) -> std::int64_t {
         edited.push_back(id);
-        if (id == 0) {
+        if (id == 0 && saveNew) {
             AddDocument(window.Store().Documents(), 2025, 2, 3, 10, 0, "NEW", 1, 1, 1);
             window.Store().SaveDocuments();
+            return window.Store().Documents().FieldByName("ID").AsInteger();
         }
+        return 0;
     };
     window.OnPrintDocument = [&](int id) { printed.push_back(id); };
 
     QTest::keyClick(&Table(), Qt::Key_Down);
     EXPECT_EQ(2, window.SelectedID());
-    Click("BtnAdd");
+    Click("BtnAdd"); // cancelled: the selection stays on its statement
+    EXPECT_EQ(2, window.SelectedID());
+    saveNew = true;
+    Click("BtnAdd"); // saved: the new statement is selected
+    saveNew = false;
     ASSERT_EQ(5, Table().RowCount());
     EXPECT_EQ("NEW", Table().Cell(3, 4));
     EXPECT_EQ(4, Table().Object(0, 4));
-    EXPECT_EQ(2, window.SelectedID()); // the selection stays on its statement
+    EXPECT_EQ(4, window.SelectedID());
+    QTest::keyClick(&Table(), Qt::Key_Up);
+    QTest::keyClick(&Table(), Qt::Key_Up);
 
     Click("BtnEdit");
     DoubleClickCell(3, 3);
     EXPECT_EQ(3, window.SelectedID());
     Click("BtnPrint");
-    EXPECT_EQ(std::vector<int>({0, 2, 3}), edited);
+    EXPECT_EQ(std::vector<int>({0, 0, 2, 3}), edited);
     EXPECT_EQ(std::vector<int>({3}), printed);
 
     // A double click on the titles or below the last row edits nothing.
     QTest::mouseDClick(Table().horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
     QTest::mouseDClick(Table().viewport(), Qt::LeftButton, {},
                        QPoint(20, Table().viewport()->height() - 3));
-    EXPECT_EQ(3u, edited.size());
+    EXPECT_EQ(4u, edited.size());
 }
 
 TEST_F(MainWindowTest, DeleteAsksFirstAndRewritesTheFile) {
@@ -235,7 +247,10 @@ TEST_F(MainWindowTest, UnreadableTableIsReportedAndKeptWhileTheWindowOpens) {
     }
     // Every later use of the table fails with a box; the program goes on.
     std::vector<int> edited;
-    window.OnEditDocument = [&](int id) { edited.push_back(id); };
+    window.OnEditDocument = [&](int id) {
+        edited.push_back(id);
+        return std::int64_t{0};
+    };
     {
         ModalAnswer answer(ClickButton(ToQString("ОК")));
         Click("BtnAdd");

@@ -3,8 +3,10 @@
 #include "support/widgets/ModalAnswer.h"
 #include "text/qt/QtCodec.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -177,4 +179,42 @@ TEST(ShowMessageBoxTest, AnswersWithTheButtonPressed) {
     ModalAnswer answer(PressKey(Qt::Key_Escape));
     EXPECT_EQ(kIdOk, ShowMessageBox("Ошибка", "Препроводительная ведомость", kMbOk | kMbIconError));
     EXPECT_EQ(ToQString("Препроводительная ведомость"), answer.Title());
+}
+
+TEST(MessageDialogTest, BothBoxesSayWhatKindTheyAreAndShowACarriageReturnAsABreak) {
+    const struct {
+        unsigned Flags;
+        QMessageBox::Icon Kind;
+    } kinds[] = {
+        {kMbIconError, QMessageBox::Critical},  {kMbIconQuestion, QMessageBox::Question},
+        {kMbIconWarning, QMessageBox::Warning}, {kMbIconInformation, QMessageBox::Information},
+        {kMbOk, QMessageBox::NoIcon},
+    };
+    for (const auto& kind : kinds) {
+        SCOPED_TRACE(kind.Flags);
+        QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
+        {
+            ModalAnswer answer([&](QWidget& window) {
+                boxIcon = qobject_cast<QMessageBox&>(window).icon();
+                ClickButton(ToQString("ОК"))(window);
+            });
+            ShowMessageBox("Ошибка печати отчета:\rнет бумаги", "", kind.Flags | kMbOk);
+            ASSERT_TRUE(answer.Answered());
+            EXPECT_EQ(answer.Text(), ToQString("Ошибка печати отчета:\nнет бумаги"));
+        }
+        EXPECT_EQ(boxIcon, kind.Kind);
+
+        QVariant dialogIcon;
+        QAccessible::Role role = QAccessible::NoRole;
+        ModalAnswer answer([&](QWidget& window) {
+            dialogIcon = window.property("icon");
+            role = QAccessible::queryAccessibleInterface(&window)->role();
+            ClickButton(ToQString("ОК"))(window);
+        });
+        MessageDialog("Ошибка печати отчета:\r\nнет бумаги", kind.Flags | kMbOk);
+        ASSERT_TRUE(answer.Answered());
+        EXPECT_EQ(answer.Text(), ToQString("Ошибка печати отчета:\nнет бумаги"));
+        EXPECT_EQ(dialogIcon.value<QMessageBox::Icon>(), kind.Kind);
+        EXPECT_EQ(role, QAccessible::AlertMessage);
+    }
 }

@@ -206,11 +206,12 @@ TEST_F(DocumentEditor, CountsWorthNothingSendTheUserBackToTheCounts) {
 TEST_F(DocumentEditor, AnUnreadableAmountEndsTheWalkAndIsNeverDroppedSilently) {
     AddSources(2);
     FillValid();
-    // Before any amount: nothing was gathered, so the user is asked for one.
+    // Before any amount: the row is named, not the missing amounts after it.
     editor_.SetCurrentSource(2);
     editor_.SetAmount(1, ",");
     TCheckResult result = editor_.Check();
-    EXPECT_EQ(result.Message, "Введите сумму в соответствующем источнике поступления");
+    EXPECT_EQ(result.Message,
+              "Неверная сумма в источнике поступления \"" + editor_.SourceCaption(1) + "\"");
     EXPECT_EQ(result.Focus, TEditorControl::Source);
     EXPECT_EQ(editor_.Statement().CurrentSource, 1);
 
@@ -226,6 +227,22 @@ TEST_F(DocumentEditor, AnUnreadableAmountEndsTheWalkAndIsNeverDroppedSilently) {
     EXPECT_EQ(editor_.Statement().CurrentSource, 3);
     editor_.SetAmount(3, "");
     EXPECT_TRUE(editor_.Check().Passed);
+}
+
+TEST_F(DocumentEditor, ANegativeBalancedAmountIsNamedWhileTheLabelShowsTheSplitAddsUp) {
+    AddSources(1);
+    FillValid();
+    // Another source above the total of 5301 leaves the current one
+    // negative: the split adds up, so the label is green, and the check must
+    // not say otherwise.
+    editor_.SetAmount(2, "5401");
+    editor_.SetCount(1, "1");
+    ASSERT_EQ(editor_.Statement().Sources[0].Amount, "-100,00");
+    EXPECT_TRUE(editor_.SourceLabel().Good);
+    const TCheckResult result = editor_.Check();
+    EXPECT_EQ(result.Message,
+              "Неверная сумма в источнике поступления \"" + editor_.SourceCaption(1) + "\"");
+    EXPECT_EQ(result.Focus, TEditorControl::Source);
 }
 
 TEST_F(DocumentEditor, SavingANewStatementTakesTheTablesIDAndAnOldOneKeepsIt) {

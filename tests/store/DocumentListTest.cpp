@@ -53,7 +53,7 @@ TEST_F(DocumentList, RowsShowDateNamesBagAndSum) {
     add(*EncodeDateTime(2024, 3, 5, 9, 30), 1, 1, "17", 12345.6);
     add(*EncodeDateTime(2024, 3, 6), 2, 9, "", 0.16);
 
-    const auto rows = BuildDocumentList(documents, firms, banks);
+    const auto rows = BuildDocumentList(documents, &firms, &banks);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].ID, 1);
     EXPECT_EQ(rows[0].Date, "05.03.2024   9:30");
@@ -65,4 +65,11 @@ TEST_F(DocumentList, RowsShowDateNamesBagAndSum) {
     EXPECT_EQ(rows[1].FirmName, "Закрытая"); // marked deleted, still shown
     EXPECT_EQ(rows[1].BankName, "");         // no such bank
     EXPECT_EQ(rows[1].Sum, "0,16");
+
+    // A names table that could not be read: every statement is still listed.
+    const auto withoutFirms = BuildDocumentList(documents, nullptr, &banks);
+    ASSERT_EQ(withoutFirms.size(), 2u);
+    EXPECT_EQ(withoutFirms[0].FirmName, "");
+    EXPECT_EQ(withoutFirms[0].BankName, "Банк");
+    EXPECT_EQ(withoutFirms[0].Sum, "12 345,60");
 }

@@ -3,7 +3,6 @@
 // form's template also the preview of that statement at 100 % and the form
 // as PDF. The firms, banks and the statement are sample data in a scratch
 // folder; nothing of the user's is read or written.
-#include "store/Store.h"
 #include "reference/ReferenceRecords.h"
 #include "report/TReport3.h"
 #include "report/render/QtReportServices.h"
@@ -13,6 +12,7 @@
 #include "statement/EarnSources.h"
 #include "statement/StatementReport.h"
 #include "statement/ui/TfmDocumentEditor.h"
+#include "store/Store.h"
 #include "text/DateTime.h"
 #include "text/FormatSettings.h"
 #include "text/ScratchDirectory.h"
@@ -116,8 +116,8 @@ int main(int argc, char* argv[]) {
     TStore store(scratch.Path(), scratch.Path());
     store.Open();
     TReportServices services = MakeQtReportServices();
-    InstallReportPreview(services);
-    TfmDocumentEditor editor(store, services, scratch.Path());
+    InstallReportPreview(services, RunUserAction);
+    TfmDocumentEditor editor(store, services, scratch.Path(), RunUserAction);
     const std::int64_t id = SampleStatement(store);
     editor.SetDocumentID(id);
     editor.show();

@@ -60,5 +60,13 @@ void ShowPageImage(const TPageImage& image, QPainter& painter, std::int32_t zoom
     painter.fillRect(QRect(left, bottom - 1, sheet.width(), 1), pen);
     painter.fillRect(QRect(left, top, 1, sheet.height()), pen);
     painter.fillRect(QRect(right - 1, top, 1, sheet.height()), pen);
+    // Shrunk below its own pixels, a one-pixel line would fall between the
+    // screen's pixels and vanish; smoothed, it keeps a share of every pixel
+    // it crosses.
+    const bool smooth = sheet.width() < image.Size().width();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, smooth);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
     image.Play(painter, QRectF(sheet));
+    painter.restore();
 }

@@ -52,12 +52,12 @@ private:
     TFontStyle style_ = 0;
 };
 
-// One side from (x, y) along `length` pixels; squares of a dashed or dotted
-// side are joined into runs. Pixels off the page are skipped, so a side of
-// any length costs no more than the page is wide.
+// One side from (x, y) along `length` pixels, a square of 2h+1 pixels around
+// each; squares of a dashed or dotted side are joined into runs. Pixels off the page are skipped,
+// so a side of any length costs no more than the page is wide.
 void DrawFrameLine(QPainter& painter, const TPageContext& page, int x, int y, int length,
                    bool horizontal, const TFrameSide& side) {
-    if (!IsDrawnSide(side) || length <= 0) {
+    if (!IsDrawnSide(side) || length < 0) {
         return;
     }
     const int h = FrameOverhang(side);
@@ -76,7 +76,9 @@ void DrawFrameLine(QPainter& painter, const TPageContext& page, int x, int y, in
         }
     };
     if (side.Style == 'b') {
-        run(0, length - 1);
+        // Solid: through the far end, so that two sides meet in the corner;
+        // a side of no length is still its square.
+        run(0, length);
         return;
     }
     int runStart = -1;

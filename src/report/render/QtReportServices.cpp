@@ -56,7 +56,7 @@ TReportServices MakeQtReportServices(std::shared_ptr<IReportPrinter> printer) {
     services.SaveMetafile = &SavePageMetafile;
     services.DrawChart = &ChartMetafileBytes;
     services.PrintReport = [slot](IReport3& report, bool withDialog) {
-        return PrintReport(report, slot->Get(), withDialog);
+        PrintReport(report, slot->Get(), withDialog);
     };
     services.PrinterSetup = [slot] { slot->Get().SetUp(); };
     return services;

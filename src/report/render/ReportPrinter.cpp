@@ -5,16 +5,16 @@
 #include "report/ReportInterfaces.h"
 #include "report/render/PageImage.h"
 
-std::string PrintReport(IReport3& report, IReportPrinter& printer, bool withDialog) {
+void PrintReport(IReport3& report, IReportPrinter& printer, bool withDialog) {
     const std::int32_t count = report.PageCount();
     if (!report.GetCanPrint() || count < 1) {
-        return {};
+        return;
     }
     TPrintChoice choice{1, true, 1, count};
     if (withDialog) {
         const auto chosen = printer.AskPrintChoice(count);
         if (!chosen) {
-            return {};
+            return;
         }
         choice = *chosen;
     }
@@ -40,10 +40,9 @@ std::string PrintReport(IReport3& report, IReportPrinter& printer, bool withDial
             printer.EndJob();
         } catch (const std::exception& error) {
             printer.EndJob();
-            return std::string("Ошибка печати отчета:") + '\r' + error.what();
+            throw EReportError(std::string("Ошибка печати отчета:") + '\r' + error.what());
         }
     }
-    return {};
 }
 
 void PrintPageImage(const TPageImage& image, IReportPrinter& printer) {

@@ -45,10 +45,10 @@ public:
 };
 
 // Prints the report's pages (nothing when it may not be printed or has no
-// pages); `printer` must be the one the report's pages print on. Returns
-// what to tell the user when a page failed ("Ошибка печати отчета:", CR and
-// the reason; the pages after it are not printed), else the empty text.
-std::string PrintReport(IReport3& report, IReportPrinter& printer, bool withDialog);
+// pages); `printer` must be the one the report's pages print on. A page that
+// fails ends the printing and raises what to tell the user ("Ошибка печати
+// отчета:", CR and the reason); the pages after it are not printed.
+void PrintReport(IReport3& report, IReportPrinter& printer, bool withDialog);
 
 // Plays the page image over the printable area of the printer's current job.
 void PrintPageImage(const TPageImage& image, IReportPrinter& printer);

@@ -1,5 +1,6 @@
 #include "report/ui/PreviewGeometry.h"
 
+#include "report/PageDrawingRules.h"
 #include "report/ReportInterfaces.h"
 #include "text/Format.h"
 
@@ -9,8 +10,6 @@
 
 namespace {
 
-// The gap above and left of every page, and between pages, in pixels.
-constexpr std::int64_t kPageGap = 8;
 // A landscape page's width in millimetres: the view is always that wide.
 constexpr std::int32_t kLandscapeWidthMm = 297;
 
@@ -19,9 +18,15 @@ std::int32_t ClampToRange(std::int64_t value) {
         std::clamp<std::int64_t>(value, 0, std::numeric_limits<std::int32_t>::max()));
 }
 
-// A length scaled by the zoom, exactly (not cut to millimetres), in pixels.
+// A length scaled by the zoom, exactly (not cut to millimetres), in pixels;
+// held at the ends of the range as painting holds positions.
 std::int64_t ZoomedPixels(TLength length, std::int32_t zoom) {
-    return ToPixels(length * zoom / 100);
+    TLength scaled = 0;
+    if (__builtin_mul_overflow(length, static_cast<TLength>(zoom), &scaled)) {
+        scaled = (length < 0) != (zoom < 0) ? std::numeric_limits<TLength>::min()
+                                            : std::numeric_limits<TLength>::max();
+    }
+    return ToPixels(scaled / 100);
 }
 
 } // namespace
@@ -61,7 +66,7 @@ TScrollRanges ComputeScrollRanges(IReport3& report, std::int32_t zoom, std::int3
                                   std::int32_t clientHeight) {
     std::int64_t total = 0;
     for (std::int32_t number = 1; number <= report.PageCount(); ++number) {
-        total += ZoomedPagePixels(report.GetPage(number)->GetHeight(), zoom) + kPageGap;
+        total += ZoomedPagePixels(report.GetPage(number)->GetHeight(), zoom) + kPreviewPageGap;
     }
     TScrollRanges ranges;
     const std::int64_t width = ZoomedPagePixels(kLandscapeWidthMm, zoom);
@@ -74,8 +79,8 @@ TScrollRanges ComputeScrollRanges(IReport3& report, std::int32_t zoom, std::int3
 
 std::optional<TTextHit> FindTextAt(IReport3& report, std::int32_t zoom, std::int32_t left,
                                    std::int32_t top, std::int32_t x, std::int32_t y) {
-    const std::int64_t x0 = kPageGap - left;
-    std::int64_t y0 = kPageGap - top;
+    const std::int64_t x0 = kPreviewPageGap - left;
+    std::int64_t y0 = kPreviewPageGap - top;
     for (std::int32_t number = 1; number <= report.PageCount(); ++number) {
         const auto page = report.GetPage(number);
         for (std::int32_t index = 1; index <= page->TextCount(); ++index) {
@@ -85,13 +90,15 @@ std::optional<TTextHit> FindTextAt(IReport3& report, std::int32_t zoom, std::int
             }
             const std::int64_t boxLeft = x0 + ZoomedPixels(text->GetX(), zoom);
             const std::int64_t boxTop = y0 + ZoomedPixels(text->GetY(), zoom);
-            const std::int64_t boxRight = x0 + ZoomedPixels(text->GetX() + text->GetW(), zoom);
-            const std::int64_t boxBottom = y0 + ZoomedPixels(text->GetY() + text->GetH(), zoom);
+            const std::int64_t boxRight =
+                x0 + ZoomedPixels(AddLengths(text->GetX(), text->GetW()), zoom);
+            const std::int64_t boxBottom =
+                y0 + ZoomedPixels(AddLengths(text->GetY(), text->GetH()), zoom);
             if (x >= boxLeft && x < boxRight && y >= boxTop && y < boxBottom) {
                 return TTextHit{page, text};
             }
         }
-        y0 += ZoomedPagePixels(page->GetHeight(), zoom) + kPageGap;
+        y0 += ZoomedPagePixels(page->GetHeight(), zoom) + kPreviewPageGap;
     }
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "report/ui/TfmReport3Preview.h"
 
 #include "controls/MessageDialog.h"
+#include "report/PageDrawingRules.h"
 #include "report/ReportError.h"
 #include "report/TReport3.h"
 #include "report/render/ReportCanvas.h"
@@ -79,7 +80,7 @@ TfmReport3Preview::TfmReport3Preview(TReport3& report, TfmReport3TextEditor& edi
     ScrollBar2->setMaximum(1000);
     for (QScrollBar* bar : {ScrollBar1, ScrollBar2}) {
         bar->installEventFilter(this);
-        connect(bar, &QScrollBar::valueChanged, pb, qOverload<>(&QWidget::update));
+        connect(bar, &QScrollBar::valueChanged, this, [this] { PagesChanged(); });
     }
 
     auto* view = new QGridLayout;
@@ -208,6 +209,12 @@ void TfmReport3Preview::RecomputeScrollRanges() {
     ScrollBar1->setValue(0);
     ScrollBar2->setRange(0, ranges.Vertical);
     ScrollBar2->setValue(0);
+    PagesChanged();
+}
+
+void TfmReport3Preview::PagesChanged() {
+    // What failed to paint may paint now: the view or the pages changed.
+    paintFailed_ = false;
     pb->update();
 }
 
@@ -242,10 +249,10 @@ void TfmReport3Preview::PaintPages() {
             for (std::int32_t number = 1; number <= report_.PageCount(); ++number) {
                 const auto page = report_.GetPage(number);
                 const std::int64_t h = ZoomedPagePixels(page->GetHeight(), zoom);
-                if (y + h + 8 >= 0) {
+                if (y + h + kPreviewPageGap >= 0) {
                     page->Draw(&canvas, zoom, x, static_cast<std::int32_t>(y));
                 }
-                y += h + 8;
+                y += h + kPreviewPageGap;
                 if (y > bitmap_.height()) {
                     break;
                 }
@@ -399,7 +406,7 @@ void TfmReport3Preview::EditTextAt(QPoint point) {
         hit->Text->SetText(*edited);
         hit->Page->Invalidate();
         modified_ = true;
-        pb->update();
+        PagesChanged();
     });
 }
 
@@ -408,11 +415,7 @@ void TfmReport3Preview::Print(bool withDialog) {
         return;
     }
     RunAction([this, withDialog] {
-        const auto& print = RequireService(report_.Services().PrintReport, "Print");
-        const std::string failure = print(report_, withDialog);
-        if (!failure.empty()) {
-            MessageDialog(failure, kMbOk | kMbIconError);
-        }
+        RequireService(report_.Services().PrintReport, "Print")(report_, withDialog);
     });
 }
 
@@ -455,14 +458,5 @@ void TfmReport3Preview::closeEvent(QCloseEvent* event) {
 }
 
 bool TfmReport3Preview::RunAction(const std::function<void()>& action) {
-    if (runAction_) {
-        return runAction_(action);
-    }
-    try {
-        action();
-        return true;
-    } catch (const std::exception& error) {
-        ShowMessageBox(error.what(), "Препроводительная ведомость", kMbOk | kMbIconError);
-        return false;
-    }
+    return runAction_(action);
 }

@@ -4,6 +4,8 @@
 // bars, keys, wheel and dragging; printing, saving, and editing a page
 // text by a double click when the report is editable. It draws only by
 // replaying the pages' images (Draw); text is never laid out here.
+#include "controls/ActionRunner.h"
+
 #include <QCursor>
 #include <QDialog>
 #include <QImage>
@@ -21,17 +23,13 @@ class QToolButton;
 class TReport3;
 class TfmReport3TextEditor;
 
-// Runs a user action of the window and shows any error it raises (the
-// program's error box); whether the action ran to its end.
-using TActionRunner = std::function<bool(const std::function<void()>&)>;
-
 class TfmReport3Preview : public QDialog {
     Q_OBJECT
 
 public:
-    // Shows `report`; page texts are edited in `editor`. Without a runner,
-    // errors of the user's actions are shown in a plain stop box.
-    TfmReport3Preview(TReport3& report, TfmReport3TextEditor& editor, TActionRunner runAction = {},
+    // Shows `report`; page texts are edited in `editor`; the user's actions
+    // run through `runAction`, which shows their errors.
+    TfmReport3Preview(TReport3& report, TfmReport3TextEditor& editor, TActionRunner runAction,
                       QWidget* parent = nullptr);
 
     // The zoom percentage held in the zoom button's caption.
@@ -40,6 +38,8 @@ public:
     bool Modified() const { return modified_; }
     // Fits the scroll bars to the pages at the current zoom, both at 0.
     void RecomputeScrollRanges();
+    // Repaints after a change of the view or the pages.
+    void PagesChanged();
 
     QWidget* pb;
     QWidget* Panel1;
@@ -94,7 +94,7 @@ private:
     QImage bitmap_;
     QCursor hand_;
     bool modified_ = false;
-    // An error while painting is told once, not at every repaint.
+    // An error while painting is told once, not at every repaint of the same view.
     bool paintFailed_ = false;
     QPoint last_;
 };

@@ -2,7 +2,6 @@
 
 #include "controls/MessageDialog.h"
 #include "controls/VertGrid.h"
-#include "controls/DeferredErrors.h"
 #include "controls/WindowStyle.h"
 #include "report/TReport3.h"
 #include "statement/EditorKeys.h"
@@ -18,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace {
 
@@ -59,9 +59,10 @@ void ShowLabel(QLabel& label, const TEditorLabel& shown) {
 } // namespace
 
 TfmDocumentEditor::TfmDocumentEditor(TStore& store, TReportServices reportServices,
-                                     std::filesystem::path templateDirectory, QWidget* parent)
+                                     std::filesystem::path templateDirectory, TActionRunner runner,
+                                     QWidget* parent)
     : QDialog(parent), state_(store), reportServices_(std::move(reportServices)),
-      templateDirectory_(std::move(templateDirectory)) {
+      templateDirectory_(std::move(templateDirectory)), runner_(std::move(runner)) {
     FormCreate();
     earnSourceEditor_ = new TfmEarnSourceEditor(this);
 
@@ -115,6 +116,10 @@ TfmDocumentEditor::~TfmDocumentEditor() = default;
 
 bool TfmDocumentEditor::EditStatement(std::int64_t id) {
     SetDocumentID(id);
+    // Loaded before the window opens: a table that cannot be read stops the
+    // action here, and no half-loaded window is ever shown.
+    LoadStatement();
+    loaded_ = true;
     return exec() == QDialog::Accepted;
 }
 
@@ -126,17 +131,19 @@ void TfmDocumentEditor::PrintStatement(std::int64_t id) {
 
 void TfmDocumentEditor::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // A window restored from the task bar keeps what the user typed.
+    if (event->spontaneous()) {
+        return;
+    }
     CentreOnScreen(*this);
-    Act([this] { LoadStatement(); });
+    if (!std::exchange(loaded_, false)) {
+        Act([this] { LoadStatement(); });
+    }
     eBag_->setFocus();
 }
 
 void TfmDocumentEditor::Act(const std::function<void()>& action) {
-    if (runner_) {
-        runner_(action);
-    } else {
-        RunDeferringErrors(action);
-    }
+    runner_(action);
 }
 
 void TfmDocumentEditor::LoadStatement() {
@@ -147,7 +154,11 @@ void TfmDocumentEditor::LoadStatement() {
 void TfmDocumentEditor::ShowStatement() {
     const TStatement& statement = state_.Statement();
     showing_ = true;
-    eBag_->setText(ToQString(statement.BagNumber));
+    // Typing is held to the box's length; a longer stored number is shown
+    // whole, so that saving does not cut it.
+    const QString bag = ToQString(statement.BagNumber);
+    eBag_->setMaxLength(std::max<int>(kBagNumberLength, bag.size()));
+    eBag_->setText(bag);
     eField39_->setText(ToQString(statement.Field39));
     calendar_->setDate(DateOf(statement.Datetime));
     for (int i = 0; i < static_cast<int>(lists_.size()); ++i) {

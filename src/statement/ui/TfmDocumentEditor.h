@@ -4,13 +4,15 @@
 // window only shows TDocumentEditorState and forwards the user's edits to
 // it; totals, balancing, the check and saving are decided there.
 //
-// Created once and reused: every showing loads the statement afresh. The
+// Created once and reused: every opening loads the statement afresh (a
+// window restored after being minimised keeps what was typed). The
 // program's errors (a table that cannot be saved, a missing template) end
 // only the user's action: each action runs through the program's action
 // runner, which shows them; the window stays open.
-#include "store/Store.h"
+#include "controls/ActionRunner.h"
 #include "report/ReportServices.h"
 #include "statement/DocumentEditorState.h"
+#include "store/Store.h"
 
 #include <QDialog>
 
@@ -28,10 +30,6 @@ class QPushButton;
 class TfmEarnSourceEditor;
 class TVertGrid;
 
-// Runs one user action and shows the errors it raises (the program's error
-// box); whether the action ran to its end.
-using TActionRunner = std::function<bool(const std::function<void()>&)>;
-
 // Shows the reference browser modally with a caption, on the firms or the
 // banks with their default-ID slot and a record preselected (0 = none); the
 // chosen record's ID, nothing when the browser was cancelled.
@@ -40,16 +38,18 @@ using TReferenceBrowse = std::function<std::optional<std::int64_t>(
 
 class TfmDocumentEditor : public QDialog {
 public:
-    // The template is looked for in `templateDirectory` (the working directory).
+    // The characters a bag number may be typed with.
+    static constexpr int kBagNumberLength = 20;
+
+    // The template is looked for in `templateDirectory` (the working
+    // directory); the window's own actions run through `runner`.
     TfmDocumentEditor(TStore& store, TReportServices reportServices,
-                      std::filesystem::path templateDirectory, QWidget* parent = nullptr);
+                      std::filesystem::path templateDirectory, TActionRunner runner,
+                      QWidget* parent = nullptr);
     ~TfmDocumentEditor() override;
 
     // How the browse buttons open the reference browser.
     void SetReferenceBrowse(TReferenceBrowse browse) { browse_ = std::move(browse); }
-    // How the window's own actions run; by default their errors are raised
-    // again from the event loop, where the application's error box takes them.
-    void SetActionRunner(TActionRunner runner) { runner_ = std::move(runner); }
 
     // The statement being edited: a Documents ID, 0 for a new one; after a
     // save, the saved record's ID.
@@ -111,6 +111,8 @@ private:
     // While the window shows the state, the grids' selection moves are not
     // the user's.
     bool showing_ = false;
+    // The statement was loaded for the showing to come.
+    bool loaded_ = false;
 
     QLineEdit* eBag_ = nullptr;
     QDateEdit* calendar_ = nullptr;

@@ -77,7 +77,7 @@ void TfmDocumentEditor::FormCreate() {
 
     eBag_ = new QLineEdit(this);
     eBag_->setObjectName("eBag");
-    eBag_->setMaxLength(20);
+    eBag_->setMaxLength(kBagNumberLength);
     calendar_ = new QDateEdit(this);
     calendar_->setObjectName("Calendar");
     calendar_->setCalendarPopup(true);

@@ -32,8 +32,6 @@ TfmEarnSourceEditor::TfmEarnSourceEditor(QWidget* parent)
     FilterTypedChars(*eName_, SourceNameKey, [this] { btnOK_->click(); });
     connect(btnOK_, &QPushButton::clicked, this, [this] { BtnOKClick(); });
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    btnOK_->setAutoDefault(false);
-    btnCancel->setAutoDefault(false);
 
     auto* fields = new QFormLayout;
     fields->addRow(ToQString("Символ (код):"), eCode_);

@@ -11,6 +11,9 @@
 
 #include <QPainter>
 
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 using namespace render_test;
@@ -35,7 +38,57 @@ void ExpectSameText(const QImage& drawn, const QImage& expected) {
     EXPECT_LT(DifferentPixels(drawn, expected, 128), 10);
 }
 
+// The dark pixels of a region, row after row, as "#" and ".".
+std::vector<std::string> Ink(const QImage& image, const QRect& region) {
+    std::vector<std::string> rows;
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        rows.push_back(RowInk(image, y, region.left(), region.width()));
+    }
+    return rows;
+}
+
+// The outline of the pixels (left, top) to (right, bottom) inclusive, each
+// side `thickness` pixels about its line, within `region`.
+std::vector<std::string> Outline(const QRect& region, int left, int top, int right, int bottom,
+                                 int thickness) {
+    const int h = thickness / 2;
+    std::vector<std::string> rows;
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        std::string row;
+        for (int x = region.left(); x <= region.right(); ++x) {
+            const bool outer = x >= left - h && x <= right + h && y >= top - h && y <= bottom + h;
+            const bool inner = x > left + h && x < right - h && y > top + h && y < bottom - h;
+            row += outer && !inner ? '#' : '.';
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 } // namespace
+
+TEST(PageImage, SolidSidesReachTheirFarEndsSoThatEveryCornerIsClosed) {
+    for (const int width : {1, 2}) {
+        SCOPED_TRACE(width);
+        const auto report = MakeQtReport();
+        const auto page = report->GetPage(1);
+        const std::string side = std::to_string(width) + "b";
+        // 5 x 2,5 mm from (10, 10) mm: pixels 40 to 60 across and 40 to 50 down.
+        AddBox(*page, 10, 10, 5, 2.5, "", side + side + side + side);
+        // A box of no size is a square of the line's thickness.
+        AddBox(*page, 30, 10, 0, 0, "", side + side + side + side);
+        // An underline ends on its last pixel too.
+        AddBox(*page, 10, 20, 5, 2.5, "", "0b0b0b" + side);
+        const QImage image = PagePicture(*page);
+        const QRect box(36, 36, 29, 19);
+        EXPECT_EQ(Ink(image, box), Outline(box, 40, 40, 60, 50, 2 * (width / 2) + 1));
+        const QRect dot(116, 36, 9, 9);
+        EXPECT_EQ(Ink(image, dot), Outline(dot, 120, 40, 120, 40, 2 * (width / 2) + 1));
+        const int h = width / 2;
+        EXPECT_EQ(RowInk(image, 90, 37, 27),
+                  std::string(3 - h, '.') + std::string(21 + 2 * h, '#') + std::string(3 - h, '.'));
+    }
+}
 
 TEST(PageImage, SolidFrameOfWidthTwoIsThreePixelsThickAndStoredLong) {
     const auto report = MakeQtReport();
@@ -219,4 +272,39 @@ TEST(PageDraw, LandscapePagesMoveThePageNumber) {
         painter.fillRect(QRect(552, 800, 120, 20), Qt::white);
     }
     EXPECT_FALSE(HasInk(rest, rest.rect()));
+}
+
+TEST(PageImage, AtSmallZoomsEveryFrameLineStaysDarkerThanThePaper) {
+    const auto report = MakeQtReport();
+    const auto page = report->GetPage(1);
+    // Lines of one pixel: a box from (20, 40) mm of 100 x 50 mm, and a
+    // dashed cut line below it.
+    AddBox(*page, 20, 40, 100, 50, "", "1");
+    AddBox(*page, 20, 120, 100, 5, "", "0a0a0a1c");
+    for (const int zoom : {10, 25, 50, 75}) {
+        SCOPED_TRACE(zoom);
+        const QImage image = Shown(*page, zoom, QSize(900, 1300));
+        // Page pixel p lands on 8 + p * zoom / 100 of the screen.
+        const auto at = [zoom](int pagePixel) { return 8 + pagePixel * zoom / 100; };
+        // The darkest pixel of a rectangle of the screen.
+        const auto darkest = [&](const QRect& rect) {
+            int gray = 255;
+            for (int y = rect.top(); y <= rect.bottom(); ++y) {
+                for (int x = rect.left(); x <= rect.right(); ++x) {
+                    gray = std::min(gray, qGray(image.pixel(x, y)));
+                }
+            }
+            return gray;
+        };
+        // Across each side, near its middle; and all along the dashed line.
+        const int midX = at(80 + 200);
+        const int midY = at(160 + 100);
+        EXPECT_LT(darkest(QRect(at(80) - 1, midY, 3, 1)), 250);
+        EXPECT_LT(darkest(QRect(at(480) - 1, midY, 3, 1)), 250);
+        EXPECT_LT(darkest(QRect(midX, at(160) - 1, 1, 3)), 250);
+        EXPECT_LT(darkest(QRect(midX, at(360) - 1, 1, 3)), 250);
+        for (int x = at(80) + 2; x < at(480) - 6; x += 4) {
+            EXPECT_LT(darkest(QRect(x, at(500) - 1, 4, 3)), 250) << x;
+        }
+    }
 }

@@ -471,11 +471,11 @@ TEST_F(PreviewPrintTest, DialogChoosesThePages) {
 TEST_F(PreviewPrintTest, FailureIsShownAndStopsPrinting) {
     OpenPrinting(2);
     printer_->Refusal = W(u8"Нет бумаги");
-    ModalAnswer answer(ClickButton(ToQString("ОК")));
+    // Told through the window's runner, as every error of the user's actions.
     QTest::mouseClick(Preview().SpeedButton3, Qt::LeftButton);
-    EXPECT_TRUE(answer.Answered());
-    EXPECT_EQ(FromQString(answer.Text()), W(u8"Ошибка печати отчета:\rНет бумаги"));
+    EXPECT_EQ(errors_, std::vector<std::string>{W(u8"Ошибка печати отчета:\rНет бумаги")});
     EXPECT_TRUE(printer_->Titles.empty());
+    EXPECT_TRUE(Preview().isVisible());
 }
 
 TEST_F(PreviewPrintTest, DisabledPrintingPrintsNothing) {
@@ -491,7 +491,7 @@ TEST_F(PreviewPrintTest, DisabledPrintingPrintsNothing) {
 
 TEST(ReportPreviewTest, PreviewBuildsAndShowsTheReportModally) {
     auto services = MakeQtReportServices();
-    InstallReportPreview(services);
+    InstallReportPreview(services, RunUserAction);
     auto report = TReport3::Create(services);
     report->AddRow(Mm(5))->AddTextCell("40", "cell", "1", 5);
     report->SetCanPrint(false);

@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -82,6 +84,52 @@ TEST(EditorFromMain, PrintShowsTheFormInThePreviewWindow) {
     ASSERT_TRUE(answer.Answered());
     EXPECT_EQ(shown, "TfmReport3Preview");
     EXPECT_FALSE(windows.DocumentEditor().isVisible());
+    InitFormatSettings();
+}
+
+TEST(EditorFromMain, AnUnreadableFirmsTableStopsNewBeforeTheEditorOpens) {
+    testing_support::TempDir dir;
+    AddFirmAndBank(dir);
+    {
+        TStore store(dir.path(), dir.path());
+        ASSERT_TRUE(store.Open().empty());
+        TDocumentEditorState state(store);
+        state.Load(Now());
+        state.SetBagNumber("12");
+        state.SetCount(1, "1");
+        ASSERT_TRUE(state.Save());
+    }
+    // Cut short, as a failed copy leaves it.
+    const std::filesystem::path firms = dir.path() / "Firms.xml";
+    const std::string bytes = testing_support::ReadFile(firms);
+    testing_support::WriteFile(firms, bytes.substr(0, bytes.size() / 2));
+
+    TProgramWindows windows(dir.path(), dir.path());
+    // The statement is still listed, its firm's name empty.
+    const auto& list = *windows.Main().findChild<TVertGrid*>("Table");
+    ASSERT_EQ(list.RowCount(), 2);
+    EXPECT_EQ(list.Cell(3, 1), "12");
+    EXPECT_EQ(list.Cell(1, 1), "");
+    EXPECT_EQ(list.Cell(2, 1), "Первая");
+
+    std::vector<std::string> shown;
+    testing_support::ModalAnswer answer([&](QWidget& window) {
+        shown.push_back(window.objectName().toStdString());
+        window.close();
+    });
+    // Should the editor open after all, it is closed rather than hang the run.
+    QTimer::singleShot(3000, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            shown.push_back(modal->objectName().toStdString());
+            modal->close();
+        }
+    });
+    QTest::mouseClick(windows.Main().findChild<QToolButton*>("BtnAdd"), Qt::LeftButton);
+    ASSERT_TRUE(answer.Answered());
+    EXPECT_EQ(shown, std::vector<std::string>{"MessageBox"});
+    EXPECT_NE(answer.Text().indexOf("Firms.xml"), -1) << answer.Text().toStdString();
+    EXPECT_FALSE(windows.DocumentEditor().isVisible());
+    EXPECT_EQ(testing_support::ReadFile(firms), bytes.substr(0, bytes.size() / 2));
     InitFormatSettings();
 }
 

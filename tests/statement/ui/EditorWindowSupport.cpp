@@ -55,8 +55,7 @@ void EditorWindow::SetUp() {
         }
         shown["pages"] = std::to_string(report.PageCount());
     };
-    editor_ = std::make_unique<TfmDocumentEditor>(store_, services, dir_.path());
-    editor_->SetActionRunner(RunAction);
+    editor_ = std::make_unique<TfmDocumentEditor>(store_, services, dir_.path(), RunAction);
 }
 
 void EditorWindow::TearDown() {

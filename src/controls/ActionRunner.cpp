@@ -1,4 +1,4 @@
-#include "app/ErrorBox.h"
+#include "controls/ActionRunner.h"
 
 #include "controls/MessageDialog.h"
 #include "text/ErrorText.h"
