@@ -3,7 +3,6 @@
 // drawn and painted, on the offscreen platform, for one page of the sample
 // template and for a statement printed on the bank form.
 #include "BenchApplication.h"
-#include "store/Store.h"
 #include "report/TReport3.h"
 #include "report/TReport3Page.h"
 #include "report/render/QtReportServices.h"
@@ -11,6 +10,7 @@
 #include "report/ui/TfmReport3TextEditor.h"
 #include "statement/DocumentEditorState.h"
 #include "statement/StatementReport.h"
+#include "store/Store.h"
 #include "text/ScratchDirectory.h"
 
 #include <benchmark/benchmark.h>
@@ -25,7 +25,7 @@ const std::filesystem::path kDataDirectory = VED_DATA_DIR;
 // Shows the built report and waits until its first page image is painted.
 void ShowFirstPage(benchmark::State& state, const std::shared_ptr<TReport3>& report) {
     TfmReport3TextEditor editor;
-    TfmReport3Preview preview(*report, editor);
+    TfmReport3Preview preview(*report, editor, RunUserAction);
     preview.show();
     QApplication::processEvents();
     const auto page = std::dynamic_pointer_cast<TReport3Page>(report->GetPage(1));

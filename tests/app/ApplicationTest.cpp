@@ -83,7 +83,7 @@ TEST(ApplicationTest, TheToolkitsOwnDialogsSpeakRussian) {
     for (const QLabel* label : files.findChildren<QLabel*>()) {
         labels << label->text();
     }
-    EXPECT_TRUE(labels.contains(ToQString("Имя файла:"))) << labels.join("|").toStdString();
+    EXPECT_TRUE(labels.contains(ToQString("&Имя файла:"))) << labels.join("|").toStdString();
     // The places beside the folders: "Computer" and the like.
     EXPECT_EQ(model->myComputer().toString(), ToQString("Компьютер"));
 

@@ -195,7 +195,7 @@ TEST(MessageDialogTest, BothBoxesSayWhatKindTheyAreAndShowACarriageReturnAsABrea
         QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
         {
             ModalAnswer answer([&](QWidget& window) {
-                boxIcon = qobject_cast<QMessageBox&>(window).icon();
+                boxIcon = qobject_cast<QMessageBox*>(&window)->icon();
                 ClickButton(ToQString("ОК"))(window);
             });
             ShowMessageBox("Ошибка печати отчета:\rнет бумаги", "", kind.Flags | kMbOk);

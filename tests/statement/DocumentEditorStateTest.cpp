@@ -148,12 +148,14 @@ TEST_F(DocumentEditor, CheckBalancesBeforeJudgingTheSources) {
     AddSources(1);
     editor_.SetCurrentSource(2);
     editor_.SetAmount(1, "6000");
-    // Source 2 gets -699,00, which ends the walk over the sources: only
-    // source 1 is judged, and source 2 becomes current.
+    // Source 2 gets -699,00, which ends the walk over the sources: it is
+    // named and becomes current.
     const TCheckResult over = editor_.Check();
     EXPECT_FALSE(over.Passed);
     EXPECT_EQ(editor_.Statement().Sources[1].Amount, "-699,00");
-    EXPECT_EQ(over.Message, "Сумма банкнот (монет) и итог по источникам поступления различаются");
+    EXPECT_EQ(over.Message,
+              "Неверная сумма в источнике поступления \"" + editor_.SourceCaption(2) + "\"");
+    EXPECT_EQ(editor_.Statement().CurrentSource, 2);
     EXPECT_EQ(over.Focus, TEditorControl::Source);
 }
 

@@ -303,7 +303,8 @@ TEST(PageImage, AtSmallZoomsEveryFrameLineStaysDarkerThanThePaper) {
         EXPECT_LT(darkest(QRect(at(480) - 1, midY, 3, 1)), 250);
         EXPECT_LT(darkest(QRect(midX, at(160) - 1, 1, 3)), 250);
         EXPECT_LT(darkest(QRect(midX, at(360) - 1, 1, 3)), 250);
-        for (int x = at(80) + 2; x < at(480) - 6; x += 4) {
+        // At 10 % a dash is half a screen pixel; from 25 % on each shows.
+        for (int x = at(80) + 2; zoom >= 25 && x < at(480) - 6; x += 4) {
             EXPECT_LT(darkest(QRect(x, at(500) - 1, 4, 3)), 250) << x;
         }
     }

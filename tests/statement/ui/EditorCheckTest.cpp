@@ -121,10 +121,11 @@ TEST_F(EditorCheck, NoUsedSourceTooManySourcesAndAMismatchAreRefusedWithAMessage
     Show();
     FillValid();
     // More on source 2 than the cash: balancing leaves source 1 negative,
-    // which ends the walk before any used source.
+    // which ends the walk, and that row is named.
     TypeCell(Source(), 2, "6000");
     Source().SetRow(1);
-    EXPECT_EQ(RefusedWith(), "Введите сумму в соответствующем источнике поступления");
+    EXPECT_EQ(RefusedWith(),
+              "Неверная сумма в источнике поступления \"" + Source().Cell(0, 1) + "\"");
     EXPECT_EQ(Source().Cell(1, 1), "-699,00");
     EXPECT_EQ(Source().Row(), 1);
 
@@ -151,9 +152,10 @@ TEST_F(EditorCheck, AmountsOffByAKopeckAreRefused) {
     FillValid();
     TypeCell(Source(), 1, "\b\b\b\b\b\b\b5301,01");
     // With source 2 current, balancing books -0,01 to it, which ends the
-    // walk: the sources' 5301,01 is not the cash's 5301,00.
+    // walk on that row.
     Source().SetRow(2);
-    EXPECT_EQ(RefusedWith(), "Сумма банкнот (монет) и итог по источникам поступления различаются");
+    EXPECT_EQ(RefusedWith(),
+              "Неверная сумма в источнике поступления \"" + Source().Cell(0, 2) + "\"");
     EXPECT_EQ(Source().Cell(1, 2), "-0,01");
 }
 

@@ -42,32 +42,6 @@ TEST_F(EditorWindow, AShowingThatEndedInAnAmountLeavesTheNextOneAsTheFirst) {
     EXPECT_EQ(store_.Documents().RecordCount(), 3u);
 }
 
-TEST_F(EditorWindow, TypingIntoAnAmountOrACountReplacesWhatItHeld) {
-    AddSources(1);
-    Show();
-    TypeCell(Cash(), 3, "5");
-    ASSERT_EQ(Source().Cell(1, 1), "5000,00");
-    // Clicked: the whole amount is replaced.
-    ClickCell(Source(), 1);
-    Type("4000");
-    EXPECT_EQ(Source().Cell(1, 1), "4000");
-    // Arrived at with the keys: the same.
-    ClickCell(Source(), 2);
-    Type("1000");
-    QTest::keyClick(Source().InplaceEditor(), Qt::Key_Up);
-    Type("3500");
-    EXPECT_EQ(Source().Cell(1, 1), "3500");
-    EXPECT_EQ(Source().Cell(1, 2), "1000");
-    // A count behaves alike.
-    ClickCell(Cash(), 3);
-    Type("6");
-    EXPECT_EQ(Cash().Cell(1, 3), "6");
-    QTest::keyClick(Cash().InplaceEditor(), Qt::Key_Down);
-    QTest::keyClick(Cash().InplaceEditor(), Qt::Key_Up);
-    Type("7");
-    EXPECT_EQ(Cash().Cell(1, 3), "7");
-}
-
 TEST_F(EditorWindow, RestoringAMinimisedWindowKeepsTheTyping) {
     Show();
     Type("12");
