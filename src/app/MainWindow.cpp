@@ -7,7 +7,6 @@
 #include "report/render/DrawAlignedText.h"
 #include "store/DocumentList.h"
 #include "text/FileVersion.h"
-#include "text/FormatSettings.h"
 #include "text/Paths.h"
 #include "text/qt/QtCodec.h"
 
@@ -129,7 +128,6 @@ QToolButton* TfmMain::AddButton(const char* name, const char* hint, TPicture pic
 }
 
 void TfmMain::FormCreate() {
-    ApplyMainWindowFormatSettings();
     startupErrors_ = store_.Open();
     // Without the statements there is nothing to list; what failed has been
     // reported already.

@@ -11,6 +11,8 @@
 
 int main(int argc, char* argv[]) {
     InitFormatSettings();
+    // Amounts are grouped and use the decimal comma from the first window on.
+    ApplyMainWindowFormatSettings();
     TApplication app(argc, argv);
     // Handed to every report the windows make.
     const TReportServices reportServices = MakeQtReportServices();

@@ -2,7 +2,6 @@
 
 #include "report/NumberText.h"
 #include "report/ReportInterfaces.h"
-#include "text/Paths.h"
 #include "text/ScratchDirectory.h"
 #include "text/ZipWriter.h"
 
@@ -20,12 +19,12 @@ std::string PageImageName(int number) {
     return "Page_" + PaddedPageNumber(number) + ".emf";
 }
 
-void WritePageImageArchive(IReport3& report, const std::string& archiveName) {
+void WritePageImageArchive(IReport3& report, const std::filesystem::path& archiveName) {
     const TScratchDirectory directory;
     std::vector<std::filesystem::path> files;
     for (std::int32_t number = 1; number <= report.PageCount(); ++number) {
         files.push_back(directory.Path() / PageImageName(number));
-        report.GetPage(number)->SaveToMetafile(PathToText(files.back()));
+        report.GetPage(number)->SaveToMetafile(files.back());
     }
-    WriteStoredZip(files, PathFromText(archiveName));
+    WriteStoredZip(files, archiveName);
 }

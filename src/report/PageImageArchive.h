@@ -3,6 +3,7 @@
 // "Page_001.emf", "Page_002.emf", ... The page files are made in a fresh
 // temporary directory (the program's own may not be writable) and removed
 // afterwards, also when a page or the archive fails.
+#include <filesystem>
 #include <string>
 
 class IReport3;
@@ -14,4 +15,4 @@ std::string PaddedPageNumber(int number);
 std::string PageImageName(int number);
 
 // Raises the error of the page or of the archive; a previous archive then stays.
-void WritePageImageArchive(IReport3& report, const std::string& archiveName);
+void WritePageImageArchive(IReport3& report, const std::filesystem::path& archiveName);

@@ -6,6 +6,7 @@
 #include "report/ReportUnits.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -167,7 +168,7 @@ public:
     // Draws the page at a zoom percentage and pixel offsets; none: the printer.
     virtual void Draw(IReport3Canvas* canvas, std::int32_t zoom, std::int32_t x,
                       std::int32_t y) = 0;
-    virtual void SaveToMetafile(const std::string& fileName) = 0;
+    virtual void SaveToMetafile(const std::filesystem::path& fileName) = 0;
     virtual void Print() = 0;
     virtual std::int32_t TextCount() const = 0;
     // 1-based; none out of range.
@@ -210,15 +211,15 @@ public:
     virtual void Build() = 0;
     // Build, then the preview window.
     virtual void Preview() = 0;
-    virtual void ExportWorkbook(const std::string& fileName) = 0;
-    virtual void ExportText(const std::string& fileName) = 0;
+    virtual void ExportWorkbook(const std::filesystem::path& fileName) = 0;
+    virtual void ExportText(const std::filesystem::path& fileName) = 0;
     // Reads and interprets a template file; a missing file is ignored.
-    virtual void LoadTemplate(const std::string& fileName) = 0;
+    virtual void LoadTemplate(const std::filesystem::path& fileName) = 0;
     // Reads a page-text file (a missing one gives no pages) and remembers its name.
-    virtual void LoadPagesFromFile(const std::string& fileName) = 0;
+    virtual void LoadPagesFromFile(const std::filesystem::path& fileName) = 0;
     // Rebuilds the pages from the page-text format.
     virtual void LoadPagesFromText(const std::string& text) = 0;
-    virtual void SavePagesToFile(const std::string& fileName) = 0;
+    virtual void SavePagesToFile(const std::filesystem::path& fileName) = 0;
     // All pages in the page-text format.
     virtual std::string GetPagesText() const = 0;
     // A new top-level row of that minimum height, appended last.
@@ -256,8 +257,8 @@ public:
     virtual std::shared_ptr<IReport3Row> GetFooterRow() const = 0;
     virtual void SetEditable(bool editable) = 0;
     virtual bool GetEditable() const = 0;
-    virtual void SetFileName(const std::string& fileName) = 0;
-    virtual const std::string& GetFileName() const = 0;
+    virtual void SetFileName(const std::filesystem::path& fileName) = 0;
+    virtual const std::filesystem::path& GetFileName() const = 0;
     virtual void SetPageNumbers(bool pageNumbers) = 0;
     virtual bool GetPageNumbers() const = 0;
     virtual void SetReportCode(const std::string& code) = 0;

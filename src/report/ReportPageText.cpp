@@ -7,7 +7,6 @@
 #include "report/TReport3Page.h"
 #include "text/Markup.h"
 #include "text/Numbers.h"
-#include "text/Paths.h"
 #include "text/SafeFile.h"
 
 namespace {
@@ -91,12 +90,12 @@ void TReport3::LoadPagesFromText(const std::string& text) {
     }
 }
 
-void TReport3::LoadPagesFromFile(const std::string& fileName) {
+void TReport3::LoadPagesFromFile(const std::filesystem::path& fileName) {
     // A file that cannot be read (or is no plain file) gives no pages.
-    LoadPagesFromText(ReadWholeFile(PathFromText(fileName)).value_or(""));
+    LoadPagesFromText(ReadWholeFile(fileName).value_or(""));
     fileName_ = fileName;
 }
 
-void TReport3::SavePagesToFile(const std::string& fileName) {
-    WriteFileAtomically(PathFromText(fileName), GetPagesText());
+void TReport3::SavePagesToFile(const std::filesystem::path& fileName) {
+    WriteFileAtomically(fileName, GetPagesText());
 }

@@ -6,6 +6,7 @@
 #include "report/MeasuringCanvas.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -41,8 +42,8 @@ struct TReportServices {
     // The canvas each Build measures auto-height cells on.
     TMeasuringCanvasFactory MeasuringCanvas{};
     // The workbook and the separated values of the report's rows.
-    std::function<void(const IReport3&, std::string_view fileName)> ExportWorkbook{};
-    std::function<void(const IReport3&, std::string_view fileName)> ExportText{};
+    std::function<void(const IReport3&, const std::filesystem::path& fileName)> ExportWorkbook{};
+    std::function<void(const IReport3&, const std::filesystem::path& fileName)> ExportText{};
     // Draws the page's texts into a new page image (frame codes are written back).
     std::function<std::shared_ptr<const IPageImage>(IReport3Page&)> RenderPage{};
     // Shows a page image on a canvas at a zoom percentage and pixel offsets,
@@ -53,7 +54,7 @@ struct TReportServices {
     // Plays a page image onto the printer's current page.
     std::function<void(const IPageImage&)> PrintPage{};
     // Writes the page as a metafile file.
-    std::function<void(IReport3Page&, const std::string& fileName)> SaveMetafile{};
+    std::function<void(IReport3Page&, const std::filesystem::path& fileName)> SaveMetafile{};
     // The bytes of a metafile holding the chart.
     std::function<std::string(const TChartRequest&)> DrawChart{};
     // Prints the built pages; with the dialog the user picks copies and

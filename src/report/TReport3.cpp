@@ -7,7 +7,6 @@
 #include "report/TReport3Row.h"
 #include "report/TReport3Text.h"
 #include "report/TemplateInterpreter.h"
-#include "text/Paths.h"
 
 #include <filesystem>
 #include <system_error>
@@ -40,25 +39,25 @@ void TReport3::Preview() {
     show(*this);
 }
 
-void TReport3::ExportWorkbook(const std::string& fileName) {
+void TReport3::ExportWorkbook(const std::filesystem::path& fileName) {
     RequireService(services_.ExportWorkbook, "ExportWorkbook")(*this, fileName);
 }
 
-void TReport3::ExportText(const std::string& fileName) {
+void TReport3::ExportText(const std::filesystem::path& fileName) {
     RequireService(services_.ExportText, "ExportText")(*this, fileName);
 }
 
-void TReport3::LoadTemplate(const std::string& fileName) {
+void TReport3::LoadTemplate(const std::filesystem::path& fileName) {
     built_ = false;
     fileName_.clear();
     std::error_code error;
-    if (fileName.empty() || !std::filesystem::exists(PathFromText(fileName), error)) {
+    if (fileName.empty() || !std::filesystem::exists(fileName, error)) {
         return;
     }
     InterpretTemplateFile(*this, shared_from_this(), fileName);
 }
 
-void TReport3::ExportPageImages(const std::string& fileName) {
+void TReport3::ExportPageImages(const std::filesystem::path& fileName) {
     WritePageImageArchive(*this, fileName);
 }
 

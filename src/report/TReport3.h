@@ -30,12 +30,12 @@ public:
     void Clear() override;
     void Build() override;
     void Preview() override;
-    void ExportWorkbook(const std::string& fileName) override;
-    void ExportText(const std::string& fileName) override;
-    void LoadTemplate(const std::string& fileName) override;
-    void LoadPagesFromFile(const std::string& fileName) override;
+    void ExportWorkbook(const std::filesystem::path& fileName) override;
+    void ExportText(const std::filesystem::path& fileName) override;
+    void LoadTemplate(const std::filesystem::path& fileName) override;
+    void LoadPagesFromFile(const std::filesystem::path& fileName) override;
     void LoadPagesFromText(const std::string& text) override;
-    void SavePagesToFile(const std::string& fileName) override;
+    void SavePagesToFile(const std::filesystem::path& fileName) override;
     std::string GetPagesText() const override;
     std::shared_ptr<IReport3Row> AddRow(TLength height) override;
     std::shared_ptr<IReport3Page> GetPage(std::int32_t number) override;
@@ -62,8 +62,8 @@ public:
     std::shared_ptr<IReport3Row> GetFooterRow() const override;
     void SetEditable(bool editable) override { editable_ = editable; }
     bool GetEditable() const override { return editable_; }
-    void SetFileName(const std::string& fileName) override { fileName_ = fileName; }
-    const std::string& GetFileName() const override { return fileName_; }
+    void SetFileName(const std::filesystem::path& fileName) override { fileName_ = fileName; }
+    const std::filesystem::path& GetFileName() const override { return fileName_; }
     void SetPageNumbers(bool pageNumbers) override { pageNumbers_ = pageNumbers; }
     bool GetPageNumbers() const override { return pageNumbers_; }
     void SetReportCode(const std::string& code) override { reportCode_ = code; }
@@ -76,7 +76,7 @@ public:
     void SetBuildErrorHandler(TBuildErrorHandler handler) override;
 
     // Writes every page's metafile into one archive, "Page_001.emf" first.
-    void ExportPageImages(const std::string& fileName);
+    void ExportPageImages(const std::filesystem::path& fileName);
     const TReportServices& Services() const { return services_; }
 
     // Whether the pages are complete (Build then does nothing).
@@ -115,7 +115,7 @@ private:
     std::shared_ptr<TReport3Row> headerRow_;
     std::shared_ptr<TReport3Row> footerRow_;
     bool editable_ = false;
-    std::string fileName_;
+    std::filesystem::path fileName_;
     std::unique_ptr<IMeasuringCanvas> canvas_;
     bool canSave_ = true;
     bool canPrint_ = true;

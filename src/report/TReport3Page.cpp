@@ -43,7 +43,7 @@ void TReport3Page::Draw(IReport3Canvas* canvas, std::int32_t zoom, std::int32_t 
     draw(Image(), *canvas, zoom, x, y);
 }
 
-void TReport3Page::SaveToMetafile(const std::string& fileName) {
+void TReport3Page::SaveToMetafile(const std::filesystem::path& fileName) {
     RequireService(Services("SaveToMetafile").SaveMetafile, "SaveToMetafile")(*this, fileName);
 }
 

@@ -18,7 +18,7 @@ public:
     void Clear() override;
     void Invalidate() override { stale_ = true; }
     void Draw(IReport3Canvas* canvas, std::int32_t zoom, std::int32_t x, std::int32_t y) override;
-    void SaveToMetafile(const std::string& fileName) override;
+    void SaveToMetafile(const std::filesystem::path& fileName) override;
     void Print() override;
     std::int32_t TextCount() const override { return static_cast<std::int32_t>(texts_.size()); }
     std::shared_ptr<IReport3Text> GetText(std::int32_t number) const override;

@@ -7,6 +7,7 @@
 #include "report/TReport3.h"
 #include "text/Markup.h"
 #include "text/Numbers.h"
+#include "text/Paths.h"
 #include "text/TemplateParser.h"
 #include "text/TextCase.h"
 
@@ -147,7 +148,9 @@ void IfStatement(TReport3& report, const TContext& context, const TNode& stateme
 }
 
 void IncludeStatement(TReport3& report, const TContext& context, const TNode& statement) {
-    const std::string fileName = statement.ItemCount() > 0 ? statement.GetItem(0)->Text : "";
+    // The template names the file in its own text.
+    const std::filesystem::path fileName =
+        PathFromText(statement.ItemCount() > 0 ? statement.GetItem(0)->Text : "");
     if (const auto cell = std::dynamic_pointer_cast<IReport3Cell>(context)) {
         InterpretTemplateFile(report, cell, fileName);
     } else {
@@ -198,7 +201,8 @@ void InterpretSections(TReport3& report, const TContext& context, const TNode& n
     }
 }
 
-void InterpretTemplateFile(TReport3& report, const TContext& context, const std::string& fileName) {
+void InterpretTemplateFile(TReport3& report, const TContext& context,
+                           const std::filesystem::path& fileName) {
     const TTemplateRun::TFileScope file(report.TemplateRun(), fileName);
     const auto sentences = ParseTemplateFile(fileName);
     const auto tree = SentenceToNode(*sentences);

@@ -6,6 +6,7 @@
 // Russian message; what was made before it stays in the report.
 #include "report/ReportInterfaces.h"
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -19,4 +20,4 @@ void InterpretSections(TReport3& report, const std::shared_ptr<IReport3Base>& co
 // Reads a template file and interprets its statements against `context`; a
 // file that cannot be read, or one already being read, raises an error.
 void InterpretTemplateFile(TReport3& report, const std::shared_ptr<IReport3Base>& context,
-                           const std::string& fileName);
+                           const std::filesystem::path& fileName);

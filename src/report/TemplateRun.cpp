@@ -6,14 +6,15 @@
 #include <algorithm>
 #include <system_error>
 
-TTemplateRun::TFileScope::TFileScope(TTemplateRun& run, const std::string& fileName) : run_(run) {
+TTemplateRun::TFileScope::TFileScope(TTemplateRun& run, const std::filesystem::path& fileName)
+    : run_(run) {
     std::error_code error;
-    std::filesystem::path path = std::filesystem::weakly_canonical(PathFromText(fileName), error);
+    std::filesystem::path path = std::filesystem::weakly_canonical(fileName, error);
     if (error) {
-        path = std::filesystem::absolute(PathFromText(fileName), error);
+        path = std::filesystem::absolute(fileName, error);
     }
     if (std::find(run.files_.begin(), run.files_.end(), path) != run.files_.end()) {
-        throw EReportError("Шаблон \"" + fileName + "\" включает сам себя");
+        throw EReportError("Шаблон \"" + PathToText(fileName) + "\" включает сам себя");
     }
     if (run.files_.empty()) {
         run.statements_ = 0;

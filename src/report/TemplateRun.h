@@ -19,7 +19,7 @@ public:
     // While alive, the file counts as being read; raises when it already is.
     class TFileScope {
     public:
-        TFileScope(TTemplateRun& run, const std::string& fileName);
+        TFileScope(TTemplateRun& run, const std::filesystem::path& fileName);
         ~TFileScope();
         TFileScope(const TFileScope&) = delete;
         TFileScope& operator=(const TFileScope&) = delete;

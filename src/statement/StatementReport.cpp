@@ -1,7 +1,6 @@
 #include "statement/StatementReport.h"
 
 #include "statement/StatementTemplate.h"
-#include "text/Paths.h"
 
 void LoadStatementReport(IReport3& report, const TVariableList& variables,
                          const std::filesystem::path& directory) {
@@ -11,5 +10,5 @@ void LoadStatementReport(IReport3& report, const TVariableList& variables,
         report.SetVariable(name, value, false);
     }
     report.SetMargins(kStatementMargins);
-    report.LoadTemplate(PathToText(form));
+    report.LoadTemplate(form);
 }

@@ -4,7 +4,6 @@
 #include "store/StoreError.h"
 #include "store/Upgrade.h"
 #include "text/Format.h"
-#include "text/Paths.h"
 #include "text/SafeFile.h"
 
 namespace {
@@ -181,7 +180,7 @@ void TStore::ReadEarnSources() {
         return;
     }
     try {
-        earnSources_.LoadFromFile(PathToText(path));
+        earnSources_.LoadFromFile(path);
     } catch (const std::exception&) {
         // An unreadable file does not stop the program; what was read stays.
         dataFileUnreadable_ = true;
@@ -197,6 +196,6 @@ void TStore::SaveEarnSources() {
             WriteFileAtomically(programDirectory_ / "Data.txt.bak", *old);
         }
     }
-    earnSources_.SaveToFile(PathToText(path));
+    earnSources_.SaveToFile(path);
     dataFileUnreadable_ = false;
 }

@@ -5,8 +5,11 @@
 #include <system_error>
 
 std::filesystem::path PathFromText(std::string_view name) {
-    const std::string utf8 = Cp1251ToUtf8(name);
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+    return PathFromUtf8(Cp1251ToUtf8(name));
+}
+
+std::filesystem::path PathFromUtf8(std::string_view name) {
+    return std::filesystem::path(std::u8string(name.begin(), name.end()));
 }
 
 std::string PathToText(const std::filesystem::path& path) {

@@ -7,6 +7,10 @@
 // The disk path of a Windows-1251 file name.
 std::filesystem::path PathFromText(std::string_view name);
 
+// The disk path of a UTF-8 file name (a command-line argument), every
+// character kept.
+std::filesystem::path PathFromUtf8(std::string_view name);
+
 // The Windows-1251 text of a disk path (for messages and for the program's data).
 std::string PathToText(const std::filesystem::path& path);
 

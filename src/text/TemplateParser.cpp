@@ -3,7 +3,6 @@
 #include "text/TemplateParser.h"
 
 #include "text/Errors.h"
-#include "text/Paths.h"
 #include "text/SafeFile.h"
 #include "text/TemplateTokenizer.h"
 
@@ -165,6 +164,6 @@ std::unique_ptr<TSentence> ParseTemplateText(std::string_view text) {
     return TSentenceBuilder().Run(TokenizeTemplate(text));
 }
 
-std::unique_ptr<TSentence> ParseTemplateFile(std::string_view fileName) {
-    return ParseTemplateText(WithCrLfLines(ReadWholeFileOrRaise(PathFromText(fileName))));
+std::unique_ptr<TSentence> ParseTemplateFile(const std::filesystem::path& fileName) {
+    return ParseTemplateText(WithCrLfLines(ReadWholeFileOrRaise(fileName)));
 }

@@ -17,6 +17,7 @@
 #include "text/Markup.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -87,7 +88,7 @@ std::unique_ptr<TSentence> ParseTemplateText(std::string_view text);
 
 // Reads a template file (its name in Windows-1251), makes every line end in
 // CR LF and parses it; EFileError naming the file when it cannot be read.
-std::unique_ptr<TSentence> ParseTemplateFile(std::string_view fileName);
+std::unique_ptr<TSentence> ParseTemplateFile(const std::filesystem::path& fileName);
 
 // The node tree of a statement tree: a top node "root" with one node per
 // statement, the arguments as items. The sentences are left unchanged.

@@ -32,7 +32,7 @@ std::string JoinLines(std::string_view bytes) {
 
 } // namespace
 
-TXNod::TXNod(std::string_view fileName) {
+TXNod::TXNod(const std::filesystem::path& fileName) {
     LoadFromFile(fileName);
 }
 
@@ -48,16 +48,16 @@ TXNod::~TXNod() {
     }
 }
 
-void TXNod::LoadFromFile(std::string_view fileName) {
-    LoadFromText(JoinLines(ReadWholeFileOrRaise(PathFromText(fileName))), fileName);
+void TXNod::LoadFromFile(const std::filesystem::path& fileName) {
+    LoadFromText(JoinLines(ReadWholeFileOrRaise(fileName)), PathToText(fileName));
 }
 
 void TXNod::LoadFromText(std::string_view text, std::string_view fileName) {
     ReadXNodText(*this, text, fileName);
 }
 
-void TXNod::SaveToFile(std::string_view fileName) const {
-    WriteFileAtomically(PathFromText(fileName), SaveToText());
+void TXNod::SaveToFile(const std::filesystem::path& fileName) const {
+    WriteFileAtomically(fileName, SaveToText());
 }
 
 TXNod& TXNod::AddSection(std::string_view name) {

@@ -4,6 +4,7 @@
 //   name { key='value' ... }
 // Errors are EParseError (reading) and EAppError (lookups) with their Russian
 // messages; file names are Windows-1251 text.
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -21,7 +22,7 @@ class TXNod {
 public:
     TXNod() = default;
     // An empty root node loaded from the file.
-    explicit TXNod(std::string_view fileName);
+    explicit TXNod(const std::filesystem::path& fileName);
     // Frees the whole subtree without recursion, however deep it is.
     ~TXNod();
     TXNod(const TXNod&) = delete;
@@ -32,12 +33,12 @@ public:
 
     // Adds what the file holds to this node. Lines may end in CR LF, LF or CR;
     // a last line without a break is read as a line all the same.
-    void LoadFromFile(std::string_view fileName);
+    void LoadFromFile(const std::filesystem::path& fileName);
     // Adds what the text holds; the file name only serves the error messages.
     // A "}" closes only sections the text itself opened.
     void LoadFromText(std::string_view text, std::string_view fileName = {});
     // Writes this node's attributes and sections, replacing the file safely.
-    void SaveToFile(std::string_view fileName) const;
+    void SaveToFile(const std::filesystem::path& fileName) const;
     // The written form of this node's contents.
     std::string SaveToText() const;
 

@@ -173,9 +173,9 @@ TEST(PageText, FilesAreWrittenWholeAndReadBack) {
     const TempDir dir;
     const auto report = MakeReport();
     AddPageText(*report, 1)->SetText("x");
-    const std::string name = (dir / "pages.rp3").string();
+    const std::filesystem::path name = dir.path() / u8"Отчёты-ü ✓.rp3";
     report->SavePagesToFile(name);
-    EXPECT_EQ(ReadFile(dir / "pages.rp3"), report->GetPagesText());
+    EXPECT_EQ(ReadFile(name), report->GetPagesText());
 
     const auto loaded = MakeReport();
     loaded->LoadPagesFromFile(name);

@@ -176,10 +176,10 @@ TEST(ParseTemplateFile, LineEndingsBecomeCrLf) {
               "root{s[x=open\r\n]}");
 }
 
-TEST(ParseTemplateFile, FileNamesAreWindows1251) {
+TEST(ParseTemplateFile, FileNamesKeepEveryCharacter) {
     const TempDir dir;
-    WriteFile(dir.path() / u8"Ведомость.rt3", "row(h=5);");
-    const std::string name = (dir.path().string() + "/") + W(u8"Ведомость.rt3");
+    const std::filesystem::path name = dir.path() / u8"Ведомость ✓ü.rt3";
+    WriteFile(name, "row(h=5);");
     EXPECT_EQ(ParseTemplateFile(name)->GetChild(0).Name, "row");
 }
 

@@ -1,10 +1,10 @@
 // report3 --statement: a stored statement printed on the supplied form, as
 // the main window prints it, and what it refuses.
-#include "store/Store.h"
 #include "report/TReport3.h"
 #include "report/render/QtReportServices.h"
 #include "report3/Report3Run.h"
 #include "statement/DocumentEditorState.h"
+#include "store/Store.h"
 #include "support/TestSupport.h"
 #include "text/Cp1251.h"
 #include "text/FormatSettings.h"
@@ -288,6 +288,21 @@ TEST_F(StatementPrint, PdfReadsBackWithEveryValueOnItsLine) {
     EXPECT_EQ(LinesWithAll(text, {"50 коп.", "2", "1,00"}), 1);
     EXPECT_EQ(LinesWithAll(text, {"Итого", "5301,00"}), 1);
     EXPECT_EQ(LinesWithAll(text, {"Поле для банка"}), 1);
+}
+
+TEST_F(StatementPrint, AFolderOfAnyNameHoldsTheTablesAndTheOutput) {
+    const std::filesystem::path folder = dir_.path() / u8"Отчёты-ü ✓";
+    std::filesystem::create_directory(folder);
+    for (const auto& entry : std::filesystem::directory_iterator(dir_.path())) {
+        if (entry.is_regular_file()) {
+            std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
+        }
+    }
+    const std::filesystem::path output = folder / u8"✓.pdf";
+    const TRun run =
+        RunStatement({"--statement", id_, "--tables", folder.string(), "-o", output.string()});
+    EXPECT_EQ(run.Status, kExitSuccess) << run.Errors;
+    EXPECT_EQ(ReadFile(output).substr(0, 5), "%PDF-");
 }
 
 TEST_F(StatementPrint, MissingStatementTemplateOrTablesFailWithAMessage) {

@@ -119,14 +119,20 @@ TEST(Report3Run, MissingInputsFail) {
         kExitFailure);
 }
 
-TEST(Report3Run, WritesPageImagesPdfAndPngByTheOutputName) {
-    const TempDir dir;
+TEST(Report3Run, WritesEveryFormByTheOutputNameInAnyFolder) {
+    // A folder name Windows-1251 has no letters for is kept to the file call.
+    const TempDir base;
+    const std::filesystem::path dir = base.path() / u8"Отчёты-ü ✓";
+    std::filesystem::create_directory(dir);
     WriteFile(dir / "t.rt3",
               "row(h=7) { cell(w=\"50%\", text=\"A\", frame=\"1\"); }\n"
               "row(h=7, pageorientation=\"landscape\") { cell(w=\"50%\", text=\"B\"); }");
-    for (const char* name : {"o.zip", "o.pdf", "o.png"}) {
+    for (const char* name : {"o.zip", "o.pdf", "o.png", "o.xml", "o.csv", "o.rp3"}) {
         const TRun run = RunCommandLine({(dir / "t.rt3").string(), "-o", (dir / name).string()});
         EXPECT_EQ(run.Status, kExitSuccess) << name << run.Errors;
+        if (std::string_view(name) != "o.png") {
+            EXPECT_TRUE(std::filesystem::exists(dir / name)) << name;
+        }
     }
     const std::string archive = ReadFile(dir / "o.zip");
     EXPECT_LT(archive.find("Page_001.emf"), archive.find("Page_002.emf"));

@@ -2,6 +2,7 @@
 
 #include "text/Cp1251.h"
 #include "text/Numbers.h"
+#include "text/Paths.h"
 
 namespace {
 
@@ -59,19 +60,21 @@ void CheckStatementOptions(const TReport3Options& options, bool pages, bool file
 
 TReport3Options ParseReport3Arguments(const std::vector<std::string>& utf8Arguments) {
     TReport3Options options;
-    std::vector<std::string> files;
+    std::vector<std::filesystem::path> files;
     bool pages = false;
     bool statement = false;
     bool tables = false;
     for (std::size_t i = 0; i < utf8Arguments.size(); ++i) {
         const std::string argument = Utf8ToCp1251(utf8Arguments[i]);
-        // The value of an option that takes one.
-        const auto value = [&]() {
+        // The value of an option that takes one, as given and as text.
+        const auto given = [&]() -> const std::string& {
             if (i + 1 >= utf8Arguments.size()) {
                 throw EUsageError("Не указано значение для " + argument);
             }
-            return Utf8ToCp1251(utf8Arguments[++i]);
+            return utf8Arguments[++i];
         };
+        const auto value = [&]() { return Utf8ToCp1251(given()); };
+        const auto file = [&]() { return PathFromUtf8(given()); };
         if (argument == "-D") {
             options.Variables.push_back(ParseDefinition(value()));
         } else if (argument.starts_with("-D")) {
@@ -84,19 +87,19 @@ TReport3Options ParseReport3Arguments(const std::vector<std::string>& utf8Argume
             options.ReportCode = value();
         } else if (argument == "--pages") {
             pages = true;
-            options.PagesFile = value();
+            options.PagesFile = file();
         } else if (argument == "--statement") {
             statement = true;
             options.StatementID = ParseStatementID(value());
         } else if (argument == "--tables") {
             tables = true;
-            options.TablesDirectory = value();
+            options.TablesDirectory = file();
         } else if (argument == "-o") {
-            options.Output = value();
+            options.Output = file();
         } else if (argument.starts_with("-") && argument.size() > 1) {
             throw EUsageError("Неизвестный параметр: " + argument);
         } else {
-            files.push_back(argument);
+            files.push_back(PathFromUtf8(utf8Arguments[i]));
         }
     }
     if (options.Output.empty()) {

@@ -4,9 +4,11 @@
 //             [--report-code TEXT] TEMPLATE -o OUTPUT
 //     report3 --pages PAGEFILE -o OUTPUT
 //     report3 --statement ID [--tables DIR] -o OUTPUT
-// Arguments arrive in UTF-8; the options hold them in Windows-1251.
+// Arguments arrive in UTF-8; the options hold texts in Windows-1251 and file
+// names as paths, every character kept.
 #include "report/ReportUnits.h"
 
+#include <filesystem>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -21,12 +23,12 @@ struct TReport3Options {
     bool PageNumbers = false;
     std::optional<std::string> ReportCode;
     // Exactly one of the three is set.
-    std::string TemplateFile;
-    std::string PagesFile;
+    std::filesystem::path TemplateFile;
+    std::filesystem::path PagesFile;
     std::int64_t StatementID = 0;
     // The tables and the template of a statement; empty: the current directory.
-    std::string TablesDirectory;
-    std::string Output;
+    std::filesystem::path TablesDirectory;
+    std::filesystem::path Output;
 };
 
 // A command line that does not fit; the message says why (Windows-1251).

@@ -1,9 +1,10 @@
 #include "report3/Report3Output.h"
 
+#include "text/Paths.h"
 #include "text/TextCase.h"
 
-TOutputKind OutputKindFor(const std::string& fileName) {
-    const std::string lower = LowerCaseCyr(fileName);
+TOutputKind OutputKindFor(const std::filesystem::path& fileName) {
+    const std::string lower = LowerCaseCyr(PathToText(fileName));
     if (lower.find(".xml") != std::string::npos) {
         return TOutputKind::Workbook;
     }

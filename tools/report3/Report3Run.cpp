@@ -18,9 +18,9 @@ void WriteLine(std::ostream& errors, const std::string& cp1251) {
     errors << Cp1251ToUtf8(cp1251) << '\n';
 }
 
-bool FileExists(const std::string& fileName) {
+bool FileExists(const std::filesystem::path& fileName) {
     std::error_code error;
-    return std::filesystem::exists(PathFromText(fileName), error);
+    return std::filesystem::exists(fileName, error);
 }
 
 } // namespace
@@ -38,9 +38,10 @@ int RunReport3(const TReport3Options& given, const TReportServices& services,
     }
     const TOutputKind kind = OutputKindFor(options.Output);
     // The engine ignores a missing file; a command asked for it, so say so.
-    const std::string& input = options.PagesFile.empty() ? options.TemplateFile : options.PagesFile;
+    const std::filesystem::path& input =
+        options.PagesFile.empty() ? options.TemplateFile : options.PagesFile;
     if (!FileExists(input)) {
-        WriteLine(errors, "Файл не найден: " + input);
+        WriteLine(errors, "Файл не найден: " + PathToText(input));
         return kExitFailure;
     }
     const auto report = TReport3::Create(services);

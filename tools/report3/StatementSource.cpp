@@ -1,9 +1,9 @@
 #include "report3/StatementSource.h"
 
-#include "store/Store.h"
 #include "statement/DocumentEditorState.h"
 #include "statement/StatementReport.h"
 #include "statement/StatementTemplate.h"
+#include "store/Store.h"
 #include "text/DateTime.h"
 #include "text/Errors.h"
 #include "text/Format.h"
@@ -13,9 +13,8 @@
 #include <system_error>
 
 void BindStatement(TReport3Options& options, const std::filesystem::path& programDirectory) {
-    const std::filesystem::path directory = options.TablesDirectory.empty()
-                                                ? std::filesystem::path(".")
-                                                : PathFromText(options.TablesDirectory);
+    const std::filesystem::path directory =
+        options.TablesDirectory.empty() ? std::filesystem::path(".") : options.TablesDirectory;
     TStore store(directory, programDirectory);
     // Opening creates missing tables; a mistyped folder gets none of them.
     std::error_code error;
@@ -34,5 +33,5 @@ void BindStatement(TReport3Options& options, const std::filesystem::path& progra
     options.Variables = editor.PrintVariables();
     options.Margins = kStatementMargins;
     options.ReportCode = "";
-    options.TemplateFile = PathToText(LocateStatementTemplate(directory));
+    options.TemplateFile = LocateStatementTemplate(directory);
 }

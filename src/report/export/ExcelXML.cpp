@@ -1,7 +1,6 @@
 #include "report/export/ExcelXML.h"
 
 #include "report/export/ExcelText.h"
-#include "text/Paths.h"
 #include "text/SafeFile.h"
 
 #include <algorithm>
@@ -187,6 +186,6 @@ std::string TExcelXML::WorkbookText() const {
     return out;
 }
 
-void TExcelXML::SaveToFile(std::string_view fileName) const {
-    WriteFileAtomically(PathFromText(fileName), WorkbookText());
+void TExcelXML::SaveToFile(const std::filesystem::path& fileName) const {
+    WriteFileAtomically(fileName, WorkbookText());
 }

@@ -10,6 +10,7 @@
 #include "report/export/ExcelStyle.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,7 +64,7 @@ public:
     // The whole file: lines ended by CR LF, then one empty line.
     std::string WorkbookText() const;
     // Writes WorkbookText to the file, replacing it safely; EFileError on failure.
-    void SaveToFile(std::string_view fileName) const;
+    void SaveToFile(const std::filesystem::path& fileName) const;
 
     const std::vector<TExcelXMLWorksheet>& Worksheets() const { return worksheets_; }
     const std::vector<TExcelStyle>& Styles() const { return styles_; }

@@ -3,7 +3,6 @@
 #include "report/export/LayoutWalk.h"
 #include "report/export/SeparatedValues.h"
 #include "report/export/WorkbookGrid.h"
-#include "text/Paths.h"
 #include "text/SafeFile.h"
 
 namespace {
@@ -68,7 +67,7 @@ TExcelXML BuildWorkbook(const IReport3& report) {
     return book;
 }
 
-void ExportWorkbook(const IReport3& report, std::string_view fileName) {
+void ExportWorkbook(const IReport3& report, const std::filesystem::path& fileName) {
     BuildWorkbook(report).SaveToFile(fileName);
 }
 
@@ -78,6 +77,6 @@ std::string SeparatedValues(const IReport3& report) {
     return SeparatedValuesText(std::move(collector.cells));
 }
 
-void ExportText(const IReport3& report, std::string_view fileName) {
-    WriteFileAtomically(PathFromText(fileName), SeparatedValues(report));
+void ExportText(const IReport3& report, const std::filesystem::path& fileName) {
+    WriteFileAtomically(fileName, SeparatedValues(report));
 }

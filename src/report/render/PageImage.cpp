@@ -5,6 +5,7 @@
 #include "report/TReport3Page.h"
 #include "report/render/PagePainter.h"
 
+#include <QImage>
 #include <QPainter>
 
 #include <algorithm>
@@ -60,13 +61,21 @@ void ShowPageImage(const TPageImage& image, QPainter& painter, std::int32_t zoom
     painter.fillRect(QRect(left, bottom - 1, sheet.width(), 1), pen);
     painter.fillRect(QRect(left, top, 1, sheet.height()), pen);
     painter.fillRect(QRect(right - 1, top, 1, sheet.height()), pen);
-    // Shrunk below its own pixels, a one-pixel line would fall between the
-    // screen's pixels and vanish; smoothed, it keeps a share of every pixel
-    // it crosses.
-    const bool smooth = sheet.width() < image.Size().width();
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, smooth);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
-    image.Play(painter, QRectF(sheet));
-    painter.restore();
+    if (sheet.width() >= image.Size().width()) {
+        image.Play(painter, QRectF(sheet));
+        return;
+    }
+    // Shrunk below its own pixels, a one-pixel line or a short dash would
+    // fall between the screen's pixels and vanish. Drawn at full size and
+    // then averaged down, every line keeps its share of each pixel it
+    // crosses, however small the zoom.
+    // Transparent around the drawing, so the page's outline stays seen.
+    QImage full(image.Size(), QImage::Format_ARGB32_Premultiplied);
+    full.fill(Qt::transparent);
+    {
+        QPainter fullPainter(&full);
+        image.Play(fullPainter, QRectF(QPointF(0, 0), QSizeF(image.Size())));
+    }
+    painter.drawImage(sheet.topLeft(),
+                      full.scaled(sheet.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }

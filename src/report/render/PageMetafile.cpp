@@ -4,7 +4,6 @@
 #include "report/render/EmfMetafile.h"
 #include "report/render/PagePainter.h"
 #include "report/render/ReportCanvas.h"
-#include "text/Paths.h"
 #include "text/SafeFile.h"
 
 #include <algorithm>
@@ -20,6 +19,6 @@ std::string PageMetafileBytes(IReport3Page& page) {
     return metafile.Bytes();
 }
 
-void SavePageMetafile(IReport3Page& page, const std::string& fileName) {
-    WriteFileAtomically(PathFromText(fileName), PageMetafileBytes(page));
+void SavePageMetafile(IReport3Page& page, const std::filesystem::path& fileName) {
+    WriteFileAtomically(fileName, PageMetafileBytes(page));
 }

@@ -4,7 +4,6 @@
 #include "report/ReportInterfaces.h"
 #include "report/render/PageImage.h"
 #include "report/render/PagePainter.h"
-#include "text/Paths.h"
 #include "text/SafeFile.h"
 #include "text/TextCase.h"
 
@@ -19,20 +18,19 @@ QImage PagePicture(IReport3Page& page) {
     return picture;
 }
 
-std::string PagePngName(const std::string& outputName, int number) {
-    std::string base = outputName;
+std::filesystem::path PagePngName(const std::filesystem::path& outputName, int number) {
+    std::string base = outputName.native();
     if (LowerCaseCyr(base).ends_with(".png")) {
         base.resize(base.size() - 4);
     }
     return base + "-" + PaddedPageNumber(number) + ".png";
 }
 
-void WritePagePngs(IReport3& report, const std::string& outputName) {
+void WritePagePngs(IReport3& report, const std::filesystem::path& outputName) {
     for (std::int32_t number = 1; number <= report.PageCount(); ++number) {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         PagePicture(*report.GetPage(number)).save(&buffer, "PNG");
-        WriteFileAtomically(PathFromText(PagePngName(outputName, number)),
-                            buffer.data().toStdString());
+        WriteFileAtomically(PagePngName(outputName, number), buffer.data().toStdString());
     }
 }

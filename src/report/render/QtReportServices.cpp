@@ -37,10 +37,10 @@ TReportServices MakeQtReportServices(std::shared_ptr<IReportPrinter> printer) {
     const auto slot = std::make_shared<TPrinterSlot>(std::move(printer));
     TReportServices services;
     services.MeasuringCanvas = QtMeasuringCanvasFactory();
-    services.ExportWorkbook = [](const IReport3& report, std::string_view fileName) {
+    services.ExportWorkbook = [](const IReport3& report, const std::filesystem::path& fileName) {
         ExportWorkbook(report, fileName);
     };
-    services.ExportText = [](const IReport3& report, std::string_view fileName) {
+    services.ExportText = [](const IReport3& report, const std::filesystem::path& fileName) {
         ExportText(report, fileName);
     };
     services.RenderPage = [](IReport3Page& page) {

@@ -3,7 +3,6 @@
 #include "report/ReportError.h"
 #include "report/ReportInterfaces.h"
 #include "report/render/PagePainter.h"
-#include "text/Paths.h"
 #include "text/SafeFile.h"
 
 #include <QBuffer>
@@ -55,6 +54,6 @@ std::string ReportPdfBytes(IReport3& report) {
     return buffer.data().toStdString();
 }
 
-void WriteReportPdf(IReport3& report, const std::string& fileName) {
-    WriteFileAtomically(PathFromText(fileName), ReportPdfBytes(report));
+void WriteReportPdf(IReport3& report, const std::filesystem::path& fileName) {
+    WriteFileAtomically(fileName, ReportPdfBytes(report));
 }

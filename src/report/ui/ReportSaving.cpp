@@ -2,10 +2,11 @@
 
 #include "report/TReport3.h"
 #include "report/render/ReportPdf.h"
+#include "text/Paths.h"
 #include "text/TextCase.h"
 
-TSaveForm SaveFormFor(const std::string& fileName) {
-    const std::string lower = LowerCaseCyr(fileName);
+TSaveForm SaveFormFor(const std::filesystem::path& fileName) {
+    const std::string lower = LowerCaseCyr(PathToText(fileName));
     const auto holds = [&lower](const char* part) { return lower.find(part) != std::string::npos; };
     if (holds(".xml")) {
         return TSaveForm::Workbook;
@@ -22,7 +23,7 @@ TSaveForm SaveFormFor(const std::string& fileName) {
     return TSaveForm::PageText;
 }
 
-void SaveReportAs(TReport3& report, const std::string& fileName) {
+void SaveReportAs(TReport3& report, const std::filesystem::path& fileName) {
     switch (SaveFormFor(fileName)) {
     case TSaveForm::Workbook:
         report.ExportWorkbook(fileName);

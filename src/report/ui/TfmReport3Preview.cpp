@@ -438,7 +438,7 @@ void TfmReport3Preview::Save() {
     if (chosen.isEmpty()) {
         return;
     }
-    RunAction([this, name = FromQString(chosen.first())] { SaveReportAs(report_, name); });
+    RunAction([this, name = PathFromQString(chosen.first())] { SaveReportAs(report_, name); });
 }
 
 void TfmReport3Preview::closeEvent(QCloseEvent* event) {

@@ -19,3 +19,14 @@ std::string FromQString(const QString& text) {
         out += CodePointToCp1251(codePoint);
     return out;
 }
+
+std::filesystem::path PathFromQString(const QString& name) {
+    const QByteArray utf8 = name.toUtf8();
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+QString QStringFromPath(const std::filesystem::path& path) {
+    const std::u8string utf8 = path.u8string();
+    return QString::fromUtf8(reinterpret_cast<const char*>(utf8.data()),
+                             static_cast<qsizetype>(utf8.size()));
+}

@@ -303,9 +303,10 @@ TEST(PageImage, AtSmallZoomsEveryFrameLineStaysDarkerThanThePaper) {
         EXPECT_LT(darkest(QRect(at(480) - 1, midY, 3, 1)), 250);
         EXPECT_LT(darkest(QRect(midX, at(160) - 1, 1, 3)), 250);
         EXPECT_LT(darkest(QRect(midX, at(360) - 1, 1, 3)), 250);
-        // At 10 % a dash is half a screen pixel; from 25 % on each shows.
-        for (int x = at(80) + 2; zoom >= 25 && x < at(480) - 6; x += 4) {
-            EXPECT_LT(darkest(QRect(x, at(500) - 1, 4, 3)), 250) << x;
+        // The page's height is rounded to whole pixels, so at 10 % the line
+        // may sit two pixels above where the rule of three puts it.
+        for (int x = at(80) + 2; x < at(480) - 6; x += 4) {
+            EXPECT_LT(darkest(QRect(x, at(500) - 3, 4, 5)), 250) << x;
         }
     }
 }

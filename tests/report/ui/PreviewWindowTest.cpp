@@ -378,7 +378,11 @@ protected:
             static_cast<QFileDialog&>(dialog).setDirectory(QString::fromStdString(dir_.path()));
             // The name of the last save is still there.
             QTest::keyClick(dialog.focusWidget(), Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(dialog.focusWidget(), QString::fromStdString(name));
+            // Key by key, letters beyond a keyboard's keys included.
+            for (const QChar letter : QString::fromStdString(name)) {
+                QTest::sendKeyEvent(QTest::Click, dialog.focusWidget(), Qt::Key_unknown,
+                                    QString(letter), Qt::NoModifier);
+            }
             ClickButton(ToQString("Сохранить"))(dialog);
         });
         Key(Qt::Key_F2);
@@ -403,6 +407,10 @@ TEST_F(PreviewSaveTest, NameDecidesTheForm) {
     EXPECT_EQ(ReadFile(dir_ / "cells.csv"), "cell;\r\n");
     ASSERT_TRUE(SaveAs("pages"));
     EXPECT_EQ(ReadFile(dir_ / "pages.rp3").substr(0, 5), "<page");
+    // Every character of the chosen name reaches the disk.
+    const std::u8string name = u8"Отчёт ✓ü.pdf";
+    ASSERT_TRUE(SaveAs(std::string(name.begin(), name.end())));
+    EXPECT_EQ(ReadFile(dir_.path() / name).substr(0, 5), "%PDF-");
     EXPECT_TRUE(errors_.empty());
 }
 

@@ -38,6 +38,8 @@ void AddFirmAndBank(const testing_support::TempDir& dir) {
 TEST(EditorFromMain, ANewStatementIsSavedAndListed) {
     testing_support::TempDir dir;
     AddFirmAndBank(dir);
+    // As the program's main does.
+    ApplyMainWindowFormatSettings();
     TProgramWindows windows(dir.path(), dir.path());
     bool shown = false;
     testing_support::ModalAnswer answer([&](QWidget& window) {

@@ -10,6 +10,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     InitFormatSettings();
+    // As the program's main does.
+    ApplyMainWindowFormatSettings();
     TApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
