@@ -14,8 +14,9 @@
 
 class TProgramWindows {
 public:
-    // Reports the windows print are made with `reportServices`, their
-    // preview being the program's preview window.
+    // Reports the windows print (the main window's and the editor's) are
+    // made with `reportServices`, their preview being the program's preview
+    // window.
     TProgramWindows(const std::filesystem::path& workingDirectory,
                     const std::filesystem::path& programDirectory,
                     TReportServices reportServices = {});

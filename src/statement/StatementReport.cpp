@@ -3,13 +3,26 @@
 #include "statement/StatementTemplate.h"
 #include "text/Paths.h"
 
-void LoadStatementReport(IReport3& report, const TVariableList& variables,
-                         const std::filesystem::path& directory) {
-    const std::filesystem::path form = LocateStatementTemplate(directory);
+namespace {
+
+void LoadReport(IReport3& report, const TVariableList& variables,
+                const std::filesystem::path& form) {
     report.SetReportCode("");
     for (const auto& [name, value] : variables) {
         report.SetVariable(name, value, false);
     }
     report.SetMargins(kStatementMargins);
     report.LoadTemplate(PathToText(form));
+}
+
+} // namespace
+
+void LoadStatementReport(IReport3& report, const TVariableList& variables,
+                         const std::filesystem::path& directory) {
+    LoadReport(report, variables, LocateStatementTemplate(directory));
+}
+
+void LoadRegisterReport(IReport3& report, const TVariableList& variables,
+                        const std::filesystem::path& directory) {
+    LoadReport(report, variables, LocateRegisterTemplate(directory));
 }

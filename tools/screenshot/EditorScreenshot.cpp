@@ -11,6 +11,8 @@
 #include "statement/DocumentEditorState.h"
 #include "statement/EarnSources.h"
 #include "statement/StatementReport.h"
+#include "statement/StoredStatement.h"
+#include "statement/ui/StatementPreview.h"
 #include "statement/ui/TfmDocumentEditor.h"
 #include "store/Store.h"
 #include "text/DateTime.h"
@@ -69,7 +71,8 @@ bool SavePicture(QWidget& window, const char* fileName) {
 
 // Prints the statement into the preview, takes its picture once it is
 // painted and closes it with Esc, as a user would.
-bool SavePreview(TfmDocumentEditor& editor, std::int64_t id, const char* fileName) {
+bool SavePreview(TStore& store, const TReportServices& services, std::int64_t id,
+                 const std::filesystem::path& directory, const char* fileName) {
     bool saved = false;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -86,17 +89,16 @@ bool SavePreview(TfmDocumentEditor& editor, std::int64_t id, const char* fileNam
         });
     });
     poll.start(50);
-    editor.PrintStatement(id);
+    PreviewReport(services, [&](IReport3& report) {
+        LoadStatementReport(report, StoredStatementVariables(store, id), directory);
+    });
     return saved;
 }
 
 bool SaveFormPdf(TStore& store, std::int64_t id, const std::filesystem::path& directory,
                  const char* fileName) {
-    TDocumentEditorState state(store);
-    state.SetDocumentID(id);
-    state.Load(0);
     const std::shared_ptr<IReport3> report = TReport3::Create(MakeQtReportServices());
-    LoadStatementReport(*report, state.PrintVariables(), directory);
+    LoadStatementReport(*report, StoredStatementVariables(store, id), directory);
     report->Build();
     WriteReportPdf(*report, fileName);
     return true;
@@ -128,7 +130,8 @@ int main(int argc, char* argv[]) {
     if (argc == 5) {
         std::filesystem::copy_file(std::filesystem::path(argv[2]),
                                    scratch.Path() / std::filesystem::path(argv[2]).filename());
-        if (!SavePreview(editor, id, argv[3]) || !SaveFormPdf(store, id, scratch.Path(), argv[4])) {
+        if (!SavePreview(store, services, id, scratch.Path(), argv[3]) ||
+            !SaveFormPdf(store, id, scratch.Path(), argv[4])) {
             return 1;
         }
     }
