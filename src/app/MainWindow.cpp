@@ -311,9 +311,8 @@ void TfmMain::BtnRegisterClick() {
 }
 
 void TfmMain::FindClick() {
-    if (const std::optional<std::string> text = find_->Execute(findText_)) {
-        findText_ = *text;
-        FindNext();
+    if (std::optional<std::string> text = find_->Execute(findText_)) {
+        FindText(std::move(*text));
     }
 }
 
@@ -321,11 +320,12 @@ void TfmMain::FindNextClick() {
     if (findText_.empty()) {
         FindClick();
     } else {
-        FindNext();
+        FindText(findText_);
     }
 }
 
-void TfmMain::FindNext() {
+void TfmMain::FindText(std::string text) {
+    findText_ = std::move(text);
     const TTextFinder finder(findText_);
     const int last = Table->RowCount() - 1;
     const int found = FindNextRow(1, last, Table->Row(), [&](int row) {

@@ -73,6 +73,9 @@ public:
     // next row holding the same text.
     void FindClick();
     void FindNextClick();
+    // Remembers the text and selects the next row holding it; says so in a
+    // message when no row does.
+    void FindText(std::string text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -83,7 +86,6 @@ private:
     QToolButton* AddButton(const char* name, const char* hint, TPicture picture,
                            void (TfmMain::*click)());
     void TableDrawCell(QPainter& painter, const TDrawCell& cell);
-    void FindNext();
 
     TStore store_;
     std::filesystem::path workingDirectory_;
