@@ -65,8 +65,7 @@ TEST(EditorFromMain, ANewStatementIsSavedAndListed) {
 TEST(EditorFromMain, PrintShowsTheFormInThePreviewWindow) {
     testing_support::TempDir dir;
     AddFirmAndBank(dir);
-    const std::filesystem::path name = PathFromText(kStatementTemplateName);
-    std::filesystem::copy_file(testing_support::SourceDir() / "data" / name, dir.path() / name);
+    testing_support::CopyShippedTemplates(dir.path());
     TProgramWindows windows(dir.path(), dir.path(), MakeQtReportServices());
     TDocumentEditorState state(windows.Main().Store());
     state.Load(Now());
