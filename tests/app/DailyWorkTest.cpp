@@ -13,6 +13,7 @@
 #include "text/qt/QtCodec.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
@@ -107,13 +108,18 @@ protected:
         QTest::mouseClick(window_->findChild<QToolButton*>(name), Qt::LeftButton);
     }
 
-    // "Реестр за период" for the days given, all firms.
-    void Register(QDate from, QDate to) {
+    // "Реестр за период" for the days given, of the firm at `firm` in the
+    // dialog's list (0: all firms).
+    void Register(QDate from, QDate to, int firm = 0) {
         ModalAnswer answer([&](QWidget& dialog) {
             EXPECT_EQ(dialog.objectName(), "TfmRegister");
             EXPECT_EQ(dialog.windowTitle(), ToQString("Реестр ведомостей"));
             dialog.findChild<QDateEdit*>("DateFrom")->setDate(from);
             dialog.findChild<QDateEdit*>("DateTo")->setDate(to);
+            auto* firms = dialog.findChild<QComboBox*>("cbFirm");
+            EXPECT_EQ(firms->currentIndex(), 0);
+            EXPECT_EQ(firms->currentText(), ToQString("Все организации"));
+            firms->setCurrentIndex(firm);
             QTest::mouseClick(dialog.findChild<QPushButton*>("BtnOK"), Qt::LeftButton);
         });
         Click("BtnRegister");
@@ -222,6 +228,25 @@ TEST_F(DailyWork, TheRegisterListsTheDaysOfThePeriodWithExactSums) {
           "\"10 300,37 \"", "\"Всего ведомостей: 3   на сумму \""}) {
         EXPECT_NE(text.find(shown), std::string::npos) << shown;
     }
+}
+
+TEST_F(DailyWork, TheRegisterOfOneFirmListsOnlyItsStatements) {
+    AddStatements([&](TStore& store) {
+        AddStatement(store, Day(2024, 4, 2), "OWN", {{6, "1"}});
+        TDocumentEditorState other(store);
+        other.Load(Day(2024, 4, 3));
+        other.SetBagNumber("OTHER");
+        other.Select(TEditorList::FromFirm, receiver_);
+        other.SetCount(6, "2");
+        ASSERT_TRUE(other.Save());
+    });
+    Open();
+    Register(QDate(2024, 4, 1), QDate(2024, 4, 30), 2); // "Бета"
+    ASSERT_EQ(pages_.size(), 1u);
+    EXPECT_NE(pages_[0].find("Организация-вноситель: Бета"), std::string::npos);
+    EXPECT_NE(pages_[0].find("\"OTHER\""), std::string::npos);
+    EXPECT_EQ(pages_[0].find("\"OWN\""), std::string::npos);
+    EXPECT_NE(pages_[0].find("\"200,00 \""), std::string::npos);
 }
 
 TEST_F(DailyWork, ALongRegisterRepeatsItsHeaderOnEveryPage) {

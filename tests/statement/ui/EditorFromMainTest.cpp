@@ -4,11 +4,9 @@
 #include "controls/VertGrid.h"
 #include "report/render/QtReportServices.h"
 #include "statement/DocumentEditorState.h"
-#include "statement/StatementTemplate.h"
 #include "support/TestSupport.h"
 #include "support/widgets/ModalAnswer.h"
 #include "text/FormatSettings.h"
-#include "text/Paths.h"
 #include "text/qt/QtCodec.h"
 
 #include <QApplication>

@@ -3,9 +3,7 @@
 #include "report/ReportInterfaces.h"
 #include "report/render/QtReportServices.h"
 #include "statement/EarnSources.h"
-#include "statement/StatementTemplate.h"
 #include "text/Errors.h"
-#include "text/Paths.h"
 #include "text/qt/QtCodec.h"
 
 #include <QApplication>
