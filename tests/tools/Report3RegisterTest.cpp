@@ -50,5 +50,15 @@ TEST(Report3Register, LaysOutThePagesTheProgramShows) {
     std::ostringstream errors;
     EXPECT_EQ(RunReport3(options, MakeQtReportServices(), errors), kExitSuccess) << errors.str();
     EXPECT_EQ(testing_support::ReadFile(dir.path() / "register.rp3"), program->GetPagesText());
+
+    // It is saved in every form the preview offers.
+    for (const char* name : {"register.xml", "register.csv", "register.zip", "register.pdf"}) {
+        options.Output = PathToText(dir.path() / name);
+        EXPECT_EQ(RunReport3(options, MakeQtReportServices(), errors), kExitSuccess)
+            << errors.str();
+        EXPECT_GT(std::filesystem::file_size(dir.path() / name), 0u) << name;
+    }
+    EXPECT_NE(testing_support::ReadFile(dir.path() / "register.csv").find("B69"),
+              std::string::npos);
     InitFormatSettings();
 }
