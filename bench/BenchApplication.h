@@ -5,5 +5,11 @@
 // not depend on a display.
 #include <QApplication>
 
+#include <functional>
+
 // The application main made.
 QApplication& BenchApplication();
+
+// Runs `release` after the last benchmark, while the application is still
+// there: for windows made once and kept for several benchmarks.
+void AtBenchEnd(std::function<void()> release);

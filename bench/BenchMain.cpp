@@ -4,8 +4,23 @@
 
 #include <benchmark/benchmark.h>
 
+#include <vector>
+
+namespace {
+
+std::vector<std::function<void()>>& Releases() {
+    static std::vector<std::function<void()>> releases;
+    return releases;
+}
+
+} // namespace
+
 QApplication& BenchApplication() {
     return *static_cast<QApplication*>(QCoreApplication::instance());
+}
+
+void AtBenchEnd(std::function<void()> release) {
+    Releases().push_back(std::move(release));
 }
 
 int main(int argc, char** argv) {
@@ -20,5 +35,8 @@ int main(int argc, char** argv) {
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    for (const std::function<void()>& release : Releases()) {
+        release();
+    }
     return 0;
 }

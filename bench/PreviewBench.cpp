@@ -3,11 +3,9 @@
 // drawn and painted, on the offscreen platform, for one page of the sample
 // template and for a statement printed on the bank form.
 #include "BenchApplication.h"
+#include "FirstPaint.h"
 #include "report/TReport3.h"
-#include "report/TReport3Page.h"
 #include "report/render/QtReportServices.h"
-#include "report/ui/TfmReport3Preview.h"
-#include "report/ui/TfmReport3TextEditor.h"
 #include "statement/DocumentEditorState.h"
 #include "statement/StatementReport.h"
 #include "store/Store.h"
@@ -21,21 +19,6 @@ namespace {
 
 // The project's data folder, where the templates are.
 const std::filesystem::path kDataDirectory = VED_DATA_DIR;
-
-// Shows the built report and waits until its first page image is painted.
-void ShowFirstPage(benchmark::State& state, const std::shared_ptr<TReport3>& report) {
-    TfmReport3TextEditor editor;
-    TfmReport3Preview preview(*report, editor, RunUserAction);
-    preview.show();
-    QApplication::processEvents();
-    const auto page = std::dynamic_pointer_cast<TReport3Page>(report->GetPage(1));
-    if (page->IsStale()) {
-        preview.pb->repaint();
-    }
-    if (page->IsStale()) {
-        state.SkipWithError("the page was not painted");
-    }
-}
 
 void PrintToFirstPaint(benchmark::State& state) {
     BenchApplication();

@@ -1,8 +1,8 @@
 // One key typed into a count cell of the statement editor: the cash total
 // recomputed and the earn sources balanced, on a full statement (every
 // count filled, five sources with amounts).
-#include "store/Store.h"
 #include "statement/DocumentEditorState.h"
+#include "store/Store.h"
 #include "text/Format.h"
 #include "text/FormatSettings.h"
 

@@ -37,8 +37,9 @@ protected:
 };
 
 const std::pair<const char*, TPicture> kPictures[] = {
-    {"picture:add", TPicture::Add},       {"picture:edit", TPicture::Edit},
-    {"picture:delete", TPicture::Delete}, {"picture:print", TPicture::Print},
+    {"picture:add", TPicture::Add},     {"picture:copy", TPicture::Copy},
+    {"picture:edit", TPicture::Edit},   {"picture:delete", TPicture::Delete},
+    {"picture:print", TPicture::Print}, {"picture:register", TPicture::Register},
     {"picture:help", TPicture::Help},
 };
 

@@ -1,12 +1,21 @@
 #include "app/MainWindow.h"
 
+#include "app/FindDialog.h"
 #include "controls/ActionRunner.h"
 #include "controls/ControlPictures.h"
 #include "controls/MessageDialog.h"
 #include "controls/VertGrid.h"
 #include "report/render/DrawAlignedText.h"
+#include "statement/ChoiceList.h"
+#include "statement/StatementRegister.h"
+#include "statement/StatementReport.h"
+#include "statement/StoredStatement.h"
+#include "statement/ui/StatementPreview.h"
+#include "statement/ui/TfmRegister.h"
 #include "store/DocumentList.h"
+#include "store/DocumentSearch.h"
 #include "text/FileVersion.h"
+#include "text/Format.h"
 #include "text/Paths.h"
 #include "text/qt/QtCodec.h"
 
@@ -43,8 +52,10 @@ constexpr int kSumColumn = 4;
 } // namespace
 
 TfmMain::TfmMain(std::filesystem::path workingDirectory, std::filesystem::path programDirectory,
-                 QWidget* parent)
-    : QWidget(parent), store_(std::move(workingDirectory), std::move(programDirectory)) {
+                 TReportServices reportServices, QWidget* parent)
+    : QWidget(parent), store_(workingDirectory, std::move(programDirectory)),
+      workingDirectory_(std::move(workingDirectory)), reportServices_(std::move(reportServices)),
+      register_(new TfmRegister(this)), find_(new TfmFind(this)) {
     setObjectName("TfmMain");
     QFont font("Arial");
     font.setPixelSize(13);
@@ -58,6 +69,8 @@ TfmMain::TfmMain(std::filesystem::path workingDirectory, std::filesystem::path p
     buttons->setSpacing(0);
     buttons->addWidget(AddButton("BtnAdd", "Новый документ", TPicture::Add, &TfmMain::BtnAddClick));
     buttons->addWidget(
+        AddButton("BtnCopy", "Новая по образцу", TPicture::Copy, &TfmMain::BtnCopyClick));
+    buttons->addWidget(
         AddButton("BtnEdit", "Редактировать документ", TPicture::Edit, &TfmMain::BtnEditClick));
     buttons->addWidget(AddButton("BtnDelete", "Удалить выбранный документ", TPicture::Delete,
                                  &TfmMain::BtnDeleteClick));
@@ -68,6 +81,8 @@ TfmMain::TfmMain(std::filesystem::path workingDirectory, std::filesystem::path p
     buttons->addWidget(separator);
     buttons->addSpacing(3);
     buttons->addWidget(AddButton("BtnPrint", "Печать", TPicture::Print, &TfmMain::BtnPrintClick));
+    buttons->addWidget(AddButton("BtnRegister", "Реестр за период", TPicture::Register,
+                                 &TfmMain::BtnRegisterClick));
     buttons->addStretch();
     buttons->addWidget(
         AddButton("BtnHelp", "Справка по программе", TPicture::Help, &TfmMain::BtnHelpClick));
@@ -259,11 +274,74 @@ void TfmMain::BtnDeleteClick() {
     RefreshList();
 }
 
+void TfmMain::BtnCopyClick() {
+    const int id = SelectedID();
+    if (id == 0) {
+        return;
+    }
+    const std::int64_t saved = OnCopyDocument ? OnCopyDocument(id) : 0;
+    RefreshList();
+    SelectDocument(saved);
+}
+
 void TfmMain::BtnPrintClick() {
     const int id = SelectedID();
-    if (id != 0 && OnPrintDocument) {
-        OnPrintDocument(id);
+    if (id == 0) {
+        return;
     }
+    // The stored statement as it is, without the editor's check.
+    const TVariableList variables = StoredStatementVariables(store_, id);
+    PreviewReport(reportServices_, [&](IReport3& report) {
+        LoadStatementReport(report, variables, workingDirectory_);
+    });
+}
+
+void TfmMain::BtnRegisterClick() {
+    const std::optional<TRegisterQuery> query =
+        register_->Execute(BuildChoiceItems(store_.Firms()), Now());
+    if (!query) {
+        return;
+    }
+    const TVariableList variables = BuildRegisterVariables(store_, *query);
+    PreviewReport(reportServices_, [&](IReport3& report) {
+        LoadRegisterReport(report, variables, workingDirectory_);
+    });
+}
+
+void TfmMain::FindClick() {
+    if (std::optional<std::string> text = find_->Execute(findText_)) {
+        FindText(std::move(*text));
+    }
+}
+
+void TfmMain::FindNextClick() {
+    if (findText_.empty()) {
+        FindClick();
+    } else {
+        FindText(findText_);
+    }
+}
+
+void TfmMain::FindText(std::string text) {
+    findText_ = std::move(text);
+    const TTextFinder finder(findText_);
+    const int last = Table->RowCount() - 1;
+    const int found = FindNextRow(1, last, Table->Row(), [&](int row) {
+        if (Table->Object(0, row) == 0) {
+            return false; // the placeholder row
+        }
+        for (int col = 0; col < Table->ColCount(); ++col) {
+            if (finder.FoundIn(Table->Cell(col, row))) {
+                return true;
+            }
+        }
+        return false;
+    });
+    if (found == 0) {
+        MessageDialog(Format("Текст \"%s\" не найден", {findText_}), kMbIconInformation | kMbOk);
+        return;
+    }
+    Table->SetRow(found);
 }
 
 void TfmMain::BtnHelpClick() {
@@ -273,10 +351,24 @@ void TfmMain::BtnHelpClick() {
 }
 
 bool TfmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Table && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
-        RunUserAction([this] { BtnHelpClick(); });
-        return true;
+    if (watched == Table && event->type() == QEvent::KeyPress) {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        const bool control = key.modifiers() == Qt::ControlModifier;
+        const bool plain = key.modifiers() == Qt::NoModifier;
+        void (TfmMain::*command)() = nullptr;
+        if (key.key() == Qt::Key_F1) {
+            command = &TfmMain::BtnHelpClick;
+        } else if (key.key() == Qt::Key_F9 && plain) {
+            command = &TfmMain::BtnCopyClick;
+        } else if (key.key() == Qt::Key_F && control) {
+            command = &TfmMain::FindClick;
+        } else if (key.key() == Qt::Key_F3 && plain) {
+            command = &TfmMain::FindNextClick;
+        }
+        if (command) {
+            RunUserAction([this, command] { (this->*command)(); });
+            return true;
+        }
     }
     if (watched == Table->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         int col = 0;

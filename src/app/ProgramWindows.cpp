@@ -17,7 +17,8 @@ TReportServices WithPreview(TReportServices services) {
 TProgramWindows::TProgramWindows(const std::filesystem::path& workingDirectory,
                                  const std::filesystem::path& programDirectory,
                                  TReportServices reportServices)
-    : fmMain_(std::make_unique<TfmMain>(workingDirectory, programDirectory)),
+    : fmMain_(std::make_unique<TfmMain>(workingDirectory, programDirectory,
+                                        WithPreview(reportServices))),
       fmDocumentEditor_(std::make_unique<TfmDocumentEditor>(fmMain_->Store(),
                                                             WithPreview(std::move(reportServices)),
                                                             workingDirectory, RunUserAction)),
@@ -31,7 +32,9 @@ TProgramWindows::TProgramWindows(const std::filesystem::path& workingDirectory,
     fmMain_->OnEditDocument = [this](int id) -> std::int64_t {
         return fmDocumentEditor_->EditStatement(id) ? fmDocumentEditor_->DocumentID() : 0;
     };
-    fmMain_->OnPrintDocument = [this](int id) { fmDocumentEditor_->PrintStatement(id); };
+    fmMain_->OnCopyDocument = [this](int id) -> std::int64_t {
+        return fmDocumentEditor_->CopyStatement(id) ? fmDocumentEditor_->DocumentID() : 0;
+    };
 }
 
 TProgramWindows::~TProgramWindows() {

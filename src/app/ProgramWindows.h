@@ -2,7 +2,9 @@
 // The program's windows, created once in their fixed order (the main window,
 // the statement editor, the reference books with the browser and the bank and
 // firm editors, the help) and living for the whole run. The main window goes
-// first at shut-down (it writes "Data.txt"), then the others.
+// first at shut-down (it writes "Data.txt"), then the others. The main
+// window's own small dialogs (the register's period, finding a statement)
+// are its children and go with it.
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "reference/ui/ReferenceBooks.h"
@@ -14,8 +16,9 @@
 
 class TProgramWindows {
 public:
-    // Reports the windows print are made with `reportServices`, their
-    // preview being the program's preview window.
+    // Reports the windows print (the main window's and the editor's) are
+    // made with `reportServices`, their preview being the program's preview
+    // window.
     TProgramWindows(const std::filesystem::path& workingDirectory,
                     const std::filesystem::path& programDirectory,
                     TReportServices reportServices = {});

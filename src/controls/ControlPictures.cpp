@@ -44,6 +44,39 @@ void DrawAdd(QPainter& p) {
     p.drawLine(QPointF(13.5, 17), QPointF(20.5, 17));
 }
 
+// A sheet behind a new one that copies it.
+void DrawCopy(QPainter& p) {
+    p.save();
+    p.translate(-2, -1);
+    p.scale(0.85, 0.85);
+    DrawSheet(p);
+    p.restore();
+    p.save();
+    p.translate(5, 4);
+    p.scale(0.8, 0.8);
+    DrawSheet(p);
+    p.restore();
+    DrawBadge(p, QColor(0x2E, 0x7E, 0xC4));
+    p.drawLine(QPointF(17, 13.5), QPointF(17, 20.5));
+    p.drawLine(QPointF(13.5, 17), QPointF(20.5, 17));
+}
+
+// A list of statements: a sheet ruled as a table, its total underlined.
+void DrawRegister(QPainter& p) {
+    p.setPen(QPen(kOutline, 1.2));
+    p.setBrush(QColor(0xFD, 0xFD, 0xF8));
+    p.drawRect(QRectF(3, 2, 18, 20));
+    p.setBrush(QColor(0xC9, 0xD8, 0xEE));
+    p.drawRect(QRectF(3, 2, 18, 4));
+    p.setPen(QPen(QColor(0xA8, 0xB0, 0xC0), 1));
+    for (int y = 9; y <= 15; y += 3) {
+        p.drawLine(QPointF(5, y), QPointF(19, y));
+    }
+    p.drawLine(QPointF(9, 6), QPointF(9, 16));
+    p.setPen(QPen(QColor(0x2E, 0x9E, 0x44), 1.6));
+    p.drawLine(QPointF(11, 19), QPointF(19, 19));
+}
+
 void DrawEdit(QPainter& p) {
     DrawSheet(p);
     // A pencil lying from the upper right to the lower left.
@@ -100,6 +133,9 @@ void Draw(QPainter& p, TPicture picture) {
     case TPicture::Add:
         DrawAdd(p);
         break;
+    case TPicture::Copy:
+        DrawCopy(p);
+        break;
     case TPicture::Edit:
         DrawEdit(p);
         break;
@@ -108,6 +144,9 @@ void Draw(QPainter& p, TPicture picture) {
         break;
     case TPicture::Print:
         DrawPrint(p);
+        break;
+    case TPicture::Register:
+        DrawRegister(p);
         break;
     case TPicture::Help:
         DrawHelp(p);

@@ -7,7 +7,7 @@
 class QPainter;
 class QRectF;
 
-enum class TPicture { Add, Edit, Delete, Print, Help };
+enum class TPicture { Add, Copy, Edit, Delete, Print, Register, Help };
 
 // The picture scaled to fill the rectangle.
 void DrawPicture(QPainter& painter, const QRectF& rect, TPicture picture);

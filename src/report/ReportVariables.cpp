@@ -49,6 +49,7 @@ void TReportVariables::SetPlain(std::string_view name, std::string value) {
     const auto found = positions_.find(name);
     if (found != positions_.end()) {
         items_[found->second].Value = std::move(value);
+        lines_.erase(found->second);
         return;
     }
     positions_.emplace(std::string(name), items_.size());
@@ -106,21 +107,30 @@ std::string TReportVariables::Lookup(std::string_view name, int depth) const {
     const std::string_view indexText =
         open + 1 < name.size() ? name.substr(open + 1, name.size() - open - 2) : "";
     const std::string index = EvaluateExpression(indexText, LookupAt(depth + 1));
-    const std::string* value = FindPlain(name.substr(0, open));
-    if (!value)
+    const auto found = positions_.find(name.substr(0, open));
+    if (found == positions_.end())
         return "";
+    const TLines& lines = LinesOf(found->second);
     // Index "0" asks for the count; an index that is no integer means 1.
-    const bool count = index == "0";
-    const std::int64_t wanted = count ? 0 : TextToInt(index).value_or(1);
-    std::int64_t number = 0;
-    std::string_view element;
-    VisitLines(*value, [&](std::string_view line) {
-        element = line;
-        return ++number != wanted;
-    });
-    if (count)
-        return IntToText(number);
-    return wanted >= 1 && number == wanted ? std::string(element) : std::string();
+    if (index == "0")
+        return IntToText(static_cast<std::int64_t>(lines.size()));
+    const std::int64_t wanted = TextToInt(index).value_or(1);
+    if (wanted < 1 || static_cast<std::uint64_t>(wanted) > lines.size())
+        return "";
+    const auto [offset, length] = lines[wanted - 1];
+    return items_[found->second].Value.substr(offset, length);
+}
+
+const TReportVariables::TLines& TReportVariables::LinesOf(std::size_t position) const {
+    const auto [kept, added] = lines_.try_emplace(position);
+    if (added) {
+        const std::string_view value = items_[position].Value;
+        VisitLines(value, [&](std::string_view line) {
+            kept->second.emplace_back(line.data() - value.data(), line.size());
+            return true;
+        });
+    }
+    return kept->second;
 }
 
 TVariableLookup TReportVariables::LookupAt(int depth) const {
@@ -142,4 +152,5 @@ std::string TReportVariables::Substitute(std::string_view text) const {
 void TReportVariables::Clear() {
     items_.clear();
     positions_.clear();
+    lines_.clear();
 }

@@ -5,6 +5,8 @@
 // as lines each ended by CR LF; "base[0]" reads the element count. A name
 // holding "[]" is an ordinary name. Plain names are found through an index,
 // so reading and writing them costs the same however many variables exist.
+// The lines of a variable read by index are found once and kept until the
+// variable changes, so a loop over its elements reads each in constant time.
 #include "report/ExpressionEvaluator.h"
 #include "report/FormatPadded.h"
 
@@ -55,6 +57,12 @@ private:
     std::string Lookup(std::string_view name, int depth) const;
     TVariableLookup LookupAt(int depth) const;
 
+    // Where each line of a value lies: offset and length.
+    using TLines = std::vector<std::pair<std::size_t, std::size_t>>;
+    const TLines& LinesOf(std::size_t position) const;
+
     std::vector<TVar> items_;
     std::unordered_map<std::string, std::size_t, TNameHash, std::equal_to<>> positions_;
+    // The lines of the variables read by index, by their position in items_.
+    mutable std::unordered_map<std::size_t, TLines> lines_;
 };

@@ -64,3 +64,35 @@ void DecodeCash(std::string_view cash, TStatement& statement) {
     const int current = GetTagInt(cash, "SI", 0);
     statement.CurrentSource = current >= 1 && current <= sources ? current : 1;
 }
+
+std::optional<TCashSplit> ReadCashSplit(std::string_view cash, std::size_t sourceCount) {
+    // A tag's value never holds "<", so this default tells a missing tag.
+    constexpr std::string_view kMissing = "<";
+    TCashSplit split;
+    for (const TDenomination& denomination : Denominations()) {
+        const std::string count = GetTagValue(cash, denomination.Code, kMissing);
+        const auto n = CountOf(count);
+        Money product = 0;
+        if (!n || *n < 0 || __builtin_mul_overflow(*n, denomination.Value, &product) ||
+            __builtin_add_overflow(split.Total, product, &split.Total)) {
+            return std::nullopt;
+        }
+    }
+    Money booked = 0;
+    split.Amounts.assign(sourceCount, 0);
+    for (std::size_t n = 1; n <= sourceCount; ++n) {
+        const std::string text = GetTagValue(cash, Format("SS%d", {static_cast<int>(n)}), kMissing);
+        if (text == kMissing) {
+            continue;
+        }
+        const auto amount = TextToMoney(text);
+        if (!amount || *amount < 0 || __builtin_add_overflow(booked, *amount, &booked)) {
+            return std::nullopt;
+        }
+        split.Amounts[n - 1] = *amount;
+    }
+    if (booked != split.Total) {
+        return std::nullopt;
+    }
+    return split;
+}

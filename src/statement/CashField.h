@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The count a text holds, when it is an integer.
 std::optional<std::int64_t> CountOf(std::string_view text);
@@ -22,6 +23,20 @@ Money CashTotal(const std::array<std::string, kDenominationCount>& counts);
 
 // The cash field of the statement's counts, current source and amounts.
 std::string EncodeCash(const TStatement& statement);
+
+// A cash field read whole: the total of its counts and the amount booked to
+// each earn source (Amounts[n - 1] for source n).
+struct TCashSplit {
+    Money Total = 0;
+    std::vector<Money> Amounts;
+};
+
+// The split of a cash field over `sourceCount` earn sources, when every part
+// of it can be read; nothing when a count is missing or is no whole number
+// from 0, the total leaves the money range, an amount is no amount from 0,
+// or the amounts of the listed sources do not add up to the total (so an
+// amount booked to a source no longer listed makes the field unreadable).
+std::optional<TCashSplit> ReadCashSplit(std::string_view cash, std::size_t sourceCount);
 
 // Reads a cash field of any content into the counts (empty for none),
 // the amounts of the statement's sources and the current source.

@@ -2,6 +2,7 @@
 
 #include "statement/CashField.h"
 #include "statement/EarnSources.h"
+#include "statement/StoredStatement.h"
 #include "store/Store.h"
 #include "text/Format.h"
 
@@ -59,14 +60,7 @@ void TDocumentEditorState::RebuildBankLists() {
 }
 
 void TDocumentEditorState::ReadSources() {
-    const std::vector<TEarnSource> list = BuildEarnSourceList(store_.EarnSources());
-    statement_.Sources.resize(list.size());
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        statement_.Sources[i].Symbol = list[i].Symbol;
-        statement_.Sources[i].Name = list[i].Name;
-    }
-    statement_.CurrentSource =
-        std::clamp(statement_.CurrentSource, 1, static_cast<int>(list.size()));
+    ApplyEarnSources(BuildEarnSourceList(store_.EarnSources()), statement_);
 }
 
 void TDocumentEditorState::Load(TDateTime now) {
@@ -99,17 +93,7 @@ void TDocumentEditorState::Load(TDateTime now) {
 
     ReadSources();
 
-    TTable& documents = store_.Documents();
-    if (documentID_ > 0 && documents.Locate(documentID_)) {
-        statement_.BagNumber = documents.FieldByName("BagNumber").AsString();
-        DecodeCash(documents.FieldByName("Cash").AsString(), statement_);
-        statement_.Datetime = documents.FieldByName("Datetime").AsDateTime();
-        Select(TEditorList::FromFirm, documents.FieldByName("FromFirm").AsInteger());
-        Select(TEditorList::ToFirm, documents.FieldByName("ToFirm").AsInteger());
-        Select(TEditorList::FromBank, documents.FieldByName("FromBank").AsInteger());
-        Select(TEditorList::ToBank, documents.FieldByName("ToBank").AsInteger());
-        statement_.Field39 = documents.FieldByName("FIELD39").AsString();
-    }
+    ReadStoredStatement(store_.Documents(), documentID_, firms_, banks_, statement_);
     cashRow_ = 1;
     Recompute(true);
 }

@@ -21,8 +21,8 @@
 // RebuildFirmLists or RebuildBankLists. "Сохранить": Check(), then, when it
 // passed, Save(). "Печать": Check(), then LoadStatementReport (in
 // StatementReport.h) with PrintVariables() and the working directory, then
-// the preview. The main window's print of a listed statement:
-// SetDocumentID(id), Load(Now()) and the same printing, without the check.
+// the preview. The main window prints a listed statement without the editor
+// (StoredStatement.h). "Новая по образцу": LoadCopy, then as for a new one.
 // Earn-source "Удалить": IsOnlySource() (warn, then Change), else ask
 // DeleteQuestion() and DeleteCurrentSource(); the editor's fields are judged
 // by CheckEarnSourceInput (EarnSourceInput.h).
@@ -65,6 +65,12 @@ public:
     // statement; then the totals, balanced with auto-fill. A listed firm or
     // bank that is marked deleted leaves its list without a selection.
     void Load(TDateTime now);
+
+    // Fills everything as Load does for a new statement (today, `now`), but
+    // with the firms, banks, bag number, current earn source and field 39 of
+    // the stored statement `sourceID`; the counts and amounts stay empty.
+    // Saving then adds a new statement; the stored one is never changed.
+    void LoadCopy(std::int64_t sourceID, TDateTime now);
 
     const TStatement& Statement() const { return statement_; }
     void SetBagNumber(std::string_view text) { statement_.BagNumber = text; }

@@ -2,6 +2,8 @@
 
 #include "text/Format.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::string_view kSection = "Источники";
@@ -26,6 +28,15 @@ std::vector<TEarnSource> BuildEarnSourceList(TXNod& root) {
         list.push_back({source.GetAttributeDef(kSymbol, ""), source.GetAttributeDef(kName, "")});
     }
     return list;
+}
+
+void ApplyEarnSources(const std::vector<TEarnSource>& list, TStatement& statement) {
+    statement.Sources.resize(list.size());
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        statement.Sources[i].Symbol = list[i].Symbol;
+        statement.Sources[i].Name = list[i].Name;
+    }
+    statement.CurrentSource = std::clamp(statement.CurrentSource, 1, static_cast<int>(list.size()));
 }
 
 std::string EarnSourceCaption(const TEarnSource& source) {

@@ -18,6 +18,11 @@ struct TEarnSource {
 // "Торговая выручка" (symbol "02") when it has no children.
 std::vector<TEarnSource> BuildEarnSourceList(TXNod& root);
 
+// Makes the statement's source rows those of the list, in order: the
+// amounts stay with their rows, rows beyond the list go and the current
+// source stays within it.
+void ApplyEarnSources(const std::vector<TEarnSource>& list, TStatement& statement);
+
 // The text the editor shows for a source: "02. Торговая выручка".
 std::string EarnSourceCaption(const TEarnSource& source);
 

@@ -1,57 +1,37 @@
 #include "statement/PrintVariables.h"
 
-#include "store/FieldValue.h"
 #include "statement/CashField.h"
+#include "store/RecordText.h"
 #include "text/Format.h"
 #include "text/Words.h"
-
-namespace {
-
-// The record of a table with an ID, read field by field; empty when the ID
-// is not there.
-class TRecord {
-public:
-    TRecord(const TTable& table, std::int64_t id) : table_(table), row_(table.FindRow(id)) {}
-
-    std::string operator[](const char* field) const {
-        const int index = table_.FieldIndexOrThrow(field);
-        if (!row_) {
-            return {};
-        }
-        return ValueAsString(table_.FieldDefs()[index], table_.Row(*row_)[index]);
-    }
-
-private:
-    const TTable& table_;
-    std::optional<std::size_t> row_;
-};
-
-} // namespace
 
 TVariableList BuildPrintVariables(const TStatement& statement, const TTable& firms,
                                   const TTable& banks) {
     const Money total = CashTotal(statement.Counts);
-    const TRecord fromFirm(firms, statement.FromFirm);
-    const TRecord toFirm(firms, statement.ToFirm);
-    const TRecord fromBank(banks, statement.FromBank);
-    const TRecord toBank(banks, statement.ToBank);
+    // A field of the record a statement names, found by its ID.
+    const auto firm = [&firms](const char* field, std::int64_t id) {
+        return TRecordText(&firms, field)(id);
+    };
+    const auto bank = [&banks](const char* field, std::int64_t id) {
+        return TRecordText(&banks, field)(id);
+    };
 
     TVariableList variables = {
         {"Datetime", Format("%f", {statement.Datetime})},
         {"Bag", statement.BagNumber},
         {"Sum", MoneyToText(total, 2)},
         {"TextSum", AmountInWords(total)},
-        {"FromFirm", fromFirm["Name"]},
-        {"ToFirm", toFirm["Name"]},
-        {"FromBank", fromBank["Name"]},
-        {"ToBank", toBank["Name"]},
+        {"FromFirm", firm("Name", statement.FromFirm)},
+        {"ToFirm", firm("Name", statement.ToFirm)},
+        {"FromBank", bank("Name", statement.FromBank)},
+        {"ToBank", bank("Name", statement.ToBank)},
         {"Field39", statement.Field39},
-        {"INN", toFirm["INN"]},
-        {"Account", toFirm["Account"]},
-        {"Credit", toFirm["CreditAccount"]},
-        {"FromBankBIK", fromBank["BIK"]},
-        {"Debit", fromBank["DebitAccount"]},
-        {"ToBankBIK", toBank["BIK"]},
+        {"INN", firm("INN", statement.ToFirm)},
+        {"Account", firm("Account", statement.ToFirm)},
+        {"Credit", firm("CreditAccount", statement.ToFirm)},
+        {"FromBankBIK", bank("BIK", statement.FromBank)},
+        {"Debit", bank("DebitAccount", statement.FromBank)},
+        {"ToBankBIK", bank("BIK", statement.ToBank)},
     };
     for (std::size_t i = 0; i < kDenominationCount; ++i) {
         const TDenomination& denomination = Denominations()[i];

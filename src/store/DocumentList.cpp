@@ -1,32 +1,9 @@
 #include "store/DocumentList.h"
 
 #include "store/FieldValue.h"
+#include "store/RecordText.h"
 #include "text/DateTime.h"
 #include "text/Format.h"
-
-namespace {
-
-// A text field of the record with the given ID in a table, or empty; always
-// empty without a table.
-class TNameLookup {
-public:
-    TNameLookup(const TTable* table, const char* field)
-        : table_(table), field_(table ? table->FieldIndexOrThrow(field) : 0) {}
-
-    std::string operator()(std::int64_t id) const {
-        const auto row = table_ ? table_->FindRow(id) : std::nullopt;
-        if (!row) {
-            return {};
-        }
-        return ValueAsString(table_->FieldDefs()[field_], table_->Row(*row)[field_]);
-    }
-
-private:
-    const TTable* table_;
-    int field_;
-};
-
-} // namespace
 
 std::vector<TDocumentListRow> BuildDocumentList(const TTable& documents, const TTable* firms,
                                                 const TTable* banks) {
@@ -37,8 +14,8 @@ std::vector<TDocumentListRow> BuildDocumentList(const TTable& documents, const T
     const int toBank = documents.FieldIndexOrThrow("ToBank");
     const int bag = documents.FieldIndexOrThrow("BagNumber");
     const int sum = documents.FieldIndexOrThrow("CashSum");
-    const TNameLookup firmName(firms, "Name");
-    const TNameLookup bankName(banks, "Name");
+    const TRecordText firmName(firms, "Name");
+    const TRecordText bankName(banks, "Name");
 
     std::vector<TDocumentListRow> rows;
     rows.reserve(documents.RecordCount());

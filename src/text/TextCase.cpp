@@ -13,15 +13,18 @@ std::string UpperCaseCyr(std::string_view text) {
     return result;
 }
 
+char LowerCaseCyrChar(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDF)) {
+        return static_cast<char>(byte + 32);
+    }
+    return byte == 0xA8 ? static_cast<char>(0xB8) : c; // Ё
+}
+
 std::string LowerCaseCyr(std::string_view text) {
     std::string result(text);
     for (char& c : result) {
-        const auto byte = static_cast<unsigned char>(c);
-        if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDF)) {
-            c = static_cast<char>(byte + 32);
-        } else if (byte == 0xA8) { // Ё
-            c = static_cast<char>(0xB8);
-        }
+        c = LowerCaseCyrChar(c);
     }
     return result;
 }

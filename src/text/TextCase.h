@@ -6,3 +6,5 @@
 
 std::string UpperCaseCyr(std::string_view text);
 std::string LowerCaseCyr(std::string_view text);
+// One character lower-cased as LowerCaseCyr does.
+char LowerCaseCyrChar(char c);

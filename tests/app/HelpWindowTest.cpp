@@ -61,13 +61,16 @@ TEST(HelpWindowTest, WheelAndArrowsScrollByFixedSteps) {
 
 TEST(HelpWindowTest, PageShowsTheToolbarPictures) {
     TfmHelp help;
-    for (const char* name :
-         {"picture:add", "picture:edit", "picture:delete", "picture:print", "picture:help"}) {
+    for (const char* name : {"picture:add", "picture:copy", "picture:edit", "picture:delete",
+                             "picture:print", "picture:register", "picture:help"}) {
         const QVariant image =
             help.Page()->document()->resource(QTextDocument::ImageResource, QUrl(name));
         EXPECT_FALSE(image.value<QImage>().isNull()) << name;
     }
     EXPECT_TRUE(help.Page()->toPlainText().contains("Data.txt"));
+    for (const char* added : {"Новая по образцу", "Реестр за период", "Ctrl+F", "Реестр.rt3"}) {
+        EXPECT_TRUE(help.Page()->toPlainText().contains(ToQString(added))) << added;
+    }
 }
 
 TEST(ProgramWindowsTest, HelpIsReachedFromTheMainWindowAndShutDownWritesDataTxt) {

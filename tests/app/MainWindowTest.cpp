@@ -68,9 +68,11 @@ TEST_F(MainWindowTest, FirstStartShowsTitlesAndOnePlaceholderRow) {
     EXPECT_EQ(0, window.SelectedID());
     EXPECT_EQ(kListGridOptions, Table().Options());
     for (const auto& [name, hint] : {std::pair{"BtnAdd", "Новый документ"},
+                                     {"BtnCopy", "Новая по образцу"},
                                      {"BtnEdit", "Редактировать документ"},
                                      {"BtnDelete", "Удалить выбранный документ"},
                                      {"BtnPrint", "Печать"},
+                                     {"BtnRegister", "Реестр за период"},
                                      {"BtnHelp", "Справка по программе"}}) {
         EXPECT_EQ(ToQString(hint), Button(name).toolTip()) << name;
         EXPECT_EQ(QSize(29, 29), Button(name).size()) << name;
@@ -80,17 +82,22 @@ TEST_F(MainWindowTest, FirstStartShowsTitlesAndOnePlaceholderRow) {
         EXPECT_TRUE(std::filesystem::exists(dirs_.Work / name)) << name;
     }
 
-    // Edit, delete, print and double click on the placeholder do nothing.
+    // Edit, copy, delete, print and double click on the placeholder do nothing.
     std::vector<int> edited;
     window.OnEditDocument = [&](int id) {
         edited.push_back(id);
         return std::int64_t{0};
     };
-    window.OnPrintDocument = [&](int id) { edited.push_back(-id); };
+    window.OnCopyDocument = [&](int id) {
+        edited.push_back(-id);
+        return std::int64_t{0};
+    };
     const std::string before = Documents();
     Click("BtnEdit");
+    Click("BtnCopy");
+    QTest::keyClick(&Table(), Qt::Key_F9);
     Click("BtnDelete"); // no question: a box would hang here
-    Click("BtnPrint");
+    Click("BtnPrint");  // no error box either: nothing is printed
     DoubleClickCell(1, 1);
     EXPECT_TRUE(edited.empty());
     EXPECT_EQ(before, Documents());
@@ -114,11 +121,11 @@ TEST_F(MainWindowTest, ListShowsEachStatementInTableOrder) {
     EXPECT_EQ(1, window_->SelectedID());
 }
 
-TEST_F(MainWindowTest, AddEditAndPrintHandTheEditorAnIdAndRefresh) {
+TEST_F(MainWindowTest, AddEditAndCopyHandTheEditorAnIdAndRefresh) {
     WriteSampleData(dirs_);
     TfmMain& window = Open();
     std::vector<int> edited;
-    std::vector<int> printed;
+    std::vector<int> copied;
     bool saveNew = false;
     window.OnEditDocument = [&](int id) -> std::int64_t {
         edited.push_back(id);
@@ -129,7 +136,11 @@ TEST_F(MainWindowTest, AddEditAndPrintHandTheEditorAnIdAndRefresh) {
         }
         return 0;
     };
-    window.OnPrintDocument = [&](int id) { printed.push_back(id); };
+    window.OnCopyDocument = [&](int id) -> std::int64_t {
+        copied.push_back(id);
+        AddDocument(window.Store().Documents(), 2025, 2, 4, 10, 0, "COPY", 1, 1, 1);
+        return window.Store().Documents().FieldByName("ID").AsInteger();
+    };
 
     QTest::keyClick(&Table(), Qt::Key_Down);
     EXPECT_EQ(2, window.SelectedID());
@@ -148,9 +159,13 @@ TEST_F(MainWindowTest, AddEditAndPrintHandTheEditorAnIdAndRefresh) {
     Click("BtnEdit");
     DoubleClickCell(3, 3);
     EXPECT_EQ(3, window.SelectedID());
-    Click("BtnPrint");
     EXPECT_EQ(std::vector<int>({0, 0, 2, 3}), edited);
-    EXPECT_EQ(std::vector<int>({3}), printed);
+    // The copy saved is listed and selected.
+    QTest::keyClick(&Table(), Qt::Key_F9);
+    EXPECT_EQ(std::vector<int>({3}), copied);
+    EXPECT_EQ(6, Table().RowCount());
+    EXPECT_EQ("COPY", Table().Cell(3, 5));
+    EXPECT_EQ(5, window.SelectedID());
 
     // A double click on the titles or below the last row edits nothing.
     QTest::mouseDClick(Table().horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(20, 5));

@@ -89,6 +89,23 @@ TEST(ReportVariables, ElementsAreTheLinesOfTheBaseValue) {
     EXPECT_EQ(vars.Get("list[3]"), "2b");
 }
 
+TEST(ReportVariables, ElementsReadAfterAChangeAreTheNewOnes) {
+    TReportVariables vars;
+    vars.Set("list", "a\r\nb\r\n", false);
+    vars.Set("other", "x\r\n", false);
+    EXPECT_EQ(vars.Get("list[2]"), "b");
+    EXPECT_EQ(vars.Get("other[1]"), "x");
+    vars.Set("list", "long first\r\n", false);
+    EXPECT_EQ(vars.Get("list[0]"), "1");
+    EXPECT_EQ(vars.Get("list[1]"), "long first");
+    EXPECT_EQ(vars.Get("list[2]"), "");
+    EXPECT_EQ(vars.Get("other[1]"), "x");
+    vars.Clear();
+    vars.Set("other", "y", false);
+    EXPECT_EQ(vars.Get("other[1]"), "y");
+    EXPECT_EQ(vars.Get("list[0]"), "");
+}
+
 TEST(ReportVariables, IndexesAreExpressions) {
     TReportVariables vars;
     vars.Set("a", "x\r\ny\r\nz\r\n", false);

@@ -45,6 +45,14 @@ std::filesystem::path SourceDir() {
     return dir != nullptr ? std::filesystem::path(dir) : std::filesystem::current_path();
 }
 
+void CopyShippedTemplates(const std::filesystem::path& directory) {
+    for (const std::u8string_view name : {u8"Ведомость.rt3", u8"Реестр.rt3"}) {
+        const std::filesystem::path file(name);
+        std::filesystem::copy_file(SourceDir() / "data" / file, directory / file,
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+}
+
 std::string W(std::u8string_view utf8) {
     return Utf8ToCp1251(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size()));
 }

@@ -30,6 +30,11 @@ void WriteFile(const std::filesystem::path& path, std::string_view bytes);
 // The source tree's root (for data files used by tests).
 std::filesystem::path SourceDir();
 
+// Copies the report templates the program ships ("Ведомость.rt3" and
+// "Реестр.rt3", from the source tree's data folder) into `directory`, as
+// the program's working folder holds them.
+void CopyShippedTemplates(const std::filesystem::path& directory);
+
 // Windows-1251 bytes of a UTF-8 literal written as u8"...".
 std::string W(std::u8string_view utf8);
 

@@ -1,12 +1,10 @@
 #include "report3/StatementSource.h"
 
-#include "statement/DocumentEditorState.h"
 #include "statement/StatementReport.h"
 #include "statement/StatementTemplate.h"
+#include "statement/StoredStatement.h"
 #include "store/Store.h"
-#include "text/DateTime.h"
 #include "text/Errors.h"
-#include "text/Format.h"
 #include "text/FormatSettings.h"
 #include "text/Paths.h"
 
@@ -22,15 +20,9 @@ void BindStatement(TReport3Options& options, const std::filesystem::path& progra
         throw EFileError("Файл не найден: " + PathToText(store.TablePath(TStoreTable::Documents)));
     }
     store.Open();
-    if (!store.Documents().Locate(options.StatementID)) {
-        throw EAppError(Format("Ведомость с ID %d не найдена", {options.StatementID}));
-    }
     // The program formats with these from its main window on, amounts grouped.
     ApplyMainWindowFormatSettings();
-    TDocumentEditorState editor(store);
-    editor.SetDocumentID(options.StatementID);
-    editor.Load(Now());
-    options.Variables = editor.PrintVariables();
+    options.Variables = StoredStatementVariables(store, options.StatementID);
     options.Margins = kStatementMargins;
     options.ReportCode = "";
     options.TemplateFile = LocateStatementTemplate(directory);

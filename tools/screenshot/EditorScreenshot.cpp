@@ -3,7 +3,7 @@
 // form's template also the preview of that statement at 100 % and the form
 // as PDF. The firms, banks and the statement are sample data in a scratch
 // folder; nothing of the user's is read or written.
-#include "reference/ReferenceRecords.h"
+#include "ScreenshotSupport.h"
 #include "report/TReport3.h"
 #include "report/render/QtReportServices.h"
 #include "report/render/ReportPdf.h"
@@ -11,6 +11,8 @@
 #include "statement/DocumentEditorState.h"
 #include "statement/EarnSources.h"
 #include "statement/StatementReport.h"
+#include "statement/StoredStatement.h"
+#include "statement/ui/StatementPreview.h"
 #include "statement/ui/TfmDocumentEditor.h"
 #include "store/Store.h"
 #include "text/DateTime.h"
@@ -27,14 +29,6 @@
 #include <string>
 
 namespace {
-
-// A new firm or bank, as its editor writes it.
-std::int64_t AddRecord(TTable& table, std::string name, const char* field, std::string value) {
-    TEditedRecord record;
-    record.Start(0);
-    const TFieldText texts[] = {{"Name", std::move(name)}, {field, std::move(value)}};
-    return record.Write(table, texts).value_or(0);
-}
 
 // One statement of 5301 roubles split over two earn sources; its ID.
 std::int64_t SampleStatement(TStore& store) {
@@ -59,44 +53,26 @@ std::int64_t SampleStatement(TStore& store) {
     return state.DocumentID();
 }
 
-bool SavePicture(QWidget& window, const char* fileName) {
-    if (window.grab().save(QString::fromLocal8Bit(fileName), "PNG")) {
-        return true;
-    }
-    std::cerr << "cannot write " << fileName << "\n";
-    return false;
-}
-
 // Prints the statement into the preview, takes its picture once it is
 // painted and closes it with Esc, as a user would.
-bool SavePreview(TfmDocumentEditor& editor, std::int64_t id, const char* fileName) {
+bool SavePreview(TStore& store, const TReportServices& services, std::int64_t id,
+                 const std::filesystem::path& directory, const char* fileName) {
     bool saved = false;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        QWidget* preview = QApplication::activeModalWidget();
-        if (preview == nullptr || preview->objectName() != "TfmReport3Preview") {
-            return;
-        }
-        poll.stop();
-        // Give the window its first paints before taking the picture.
-        QTimer::singleShot(300, preview, [&saved, preview, fileName] {
-            saved = SavePicture(*preview, fileName);
-            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-            QApplication::sendEvent(preview, &escape);
-        });
+    WhenModalShown("TfmReport3Preview", [&saved, fileName](QWidget& preview) {
+        saved = SavePicture(preview, fileName);
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(&preview, &escape);
     });
-    poll.start(50);
-    editor.PrintStatement(id);
+    PreviewReport(services, [&](IReport3& report) {
+        LoadStatementReport(report, StoredStatementVariables(store, id), directory);
+    });
     return saved;
 }
 
 bool SaveFormPdf(TStore& store, std::int64_t id, const std::filesystem::path& directory,
                  const char* fileName) {
-    TDocumentEditorState state(store);
-    state.SetDocumentID(id);
-    state.Load(0);
     const std::shared_ptr<IReport3> report = TReport3::Create(MakeQtReportServices());
-    LoadStatementReport(*report, state.PrintVariables(), directory);
+    LoadStatementReport(*report, StoredStatementVariables(store, id), directory);
     report->Build();
     WriteReportPdf(*report, fileName);
     return true;
@@ -128,7 +104,8 @@ int main(int argc, char* argv[]) {
     if (argc == 5) {
         std::filesystem::copy_file(std::filesystem::path(argv[2]),
                                    scratch.Path() / std::filesystem::path(argv[2]).filename());
-        if (!SavePreview(editor, id, argv[3]) || !SaveFormPdf(store, id, scratch.Path(), argv[4])) {
+        if (!SavePreview(store, services, id, scratch.Path(), argv[3]) ||
+            !SaveFormPdf(store, id, scratch.Path(), argv[4])) {
             return 1;
         }
     }

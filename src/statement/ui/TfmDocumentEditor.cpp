@@ -3,11 +3,10 @@
 #include "controls/MessageDialog.h"
 #include "controls/VertGrid.h"
 #include "controls/WindowStyle.h"
-#include "report/TReport3.h"
 #include "statement/EditorKeys.h"
 #include "statement/StatementReport.h"
-#include "statement/ui/BuildErrorBox.h"
 #include "statement/ui/DocumentEditorChoices.h"
+#include "statement/ui/StatementPreview.h"
 #include "statement/ui/TfmEarnSourceEditor.h"
 #include "statement/ui/TypedCharFilter.h"
 #include "text/qt/QtCodec.h"
@@ -32,15 +31,6 @@ TDateTime WithDate(TDateTime value, QDate date) {
     return EncodeDateTime(date.year(), date.month(), date.day(), time.Hour, time.Minute,
                           time.Second, time.Millisecond)
         .value_or(value);
-}
-
-// The statement's form, built from the variables, in the preview.
-void PreviewStatement(const TVariableList& variables, const TReportServices& services,
-                      const std::filesystem::path& directory) {
-    const std::shared_ptr<IReport3> report = TReport3::Create(services);
-    LoadStatementReport(*report, variables, directory);
-    report->SetBuildErrorHandler(ShowBuildErrorBox);
-    report->Preview();
 }
 
 void ShowLabel(QLabel& label, const TEditorLabel& shown) {
@@ -121,12 +111,6 @@ bool TfmDocumentEditor::EditStatement(std::int64_t id) {
     LoadStatement();
     loaded_ = true;
     return exec() == QDialog::Accepted;
-}
-
-void TfmDocumentEditor::PrintStatement(std::int64_t id) {
-    SetDocumentID(id);
-    state_.Load(Now());
-    PreviewStatement(state_.PrintVariables(), reportServices_, templateDirectory_);
 }
 
 void TfmDocumentEditor::showEvent(QShowEvent* event) {
@@ -292,6 +276,8 @@ void TfmDocumentEditor::BtnOKClick() {
 
 void TfmDocumentEditor::BtnPrintClick() {
     if (RunCheck()) {
-        PreviewStatement(state_.PrintVariables(), reportServices_, templateDirectory_);
+        PreviewReport(reportServices_, [this](IReport3& report) {
+            LoadStatementReport(report, state_.PrintVariables(), templateDirectory_);
+        });
     }
 }

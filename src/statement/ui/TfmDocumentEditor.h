@@ -59,9 +59,9 @@ public:
     // Shows the editor modally for `id` (0 = a new statement); true when the
     // statement was saved.
     bool EditStatement(std::int64_t id);
-    // Loads the statement `id` without showing the window and prints it, as
-    // stored, without the check.
-    void PrintStatement(std::int64_t id);
+    // Shows the editor modally for a new statement filled from the stored
+    // statement `id` (LoadCopy); true when the new statement was saved.
+    bool CopyStatement(std::int64_t id);
 
     const TDocumentEditorState& State() const { return state_; }
 

@@ -4,11 +4,9 @@
 #include "controls/VertGrid.h"
 #include "report/render/QtReportServices.h"
 #include "statement/DocumentEditorState.h"
-#include "statement/StatementTemplate.h"
 #include "support/TestSupport.h"
 #include "support/widgets/ModalAnswer.h"
 #include "text/FormatSettings.h"
-#include "text/Paths.h"
 #include "text/qt/QtCodec.h"
 
 #include <QApplication>
@@ -67,8 +65,7 @@ TEST(EditorFromMain, ANewStatementIsSavedAndListed) {
 TEST(EditorFromMain, PrintShowsTheFormInThePreviewWindow) {
     testing_support::TempDir dir;
     AddFirmAndBank(dir);
-    const std::filesystem::path name = PathFromText(kStatementTemplateName);
-    std::filesystem::copy_file(testing_support::SourceDir() / "data" / name, dir.path() / name);
+    testing_support::CopyShippedTemplates(dir.path());
     TProgramWindows windows(dir.path(), dir.path(), MakeQtReportServices());
     TDocumentEditorState state(windows.Main().Store());
     state.Load(Now());

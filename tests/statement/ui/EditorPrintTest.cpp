@@ -54,22 +54,6 @@ TEST_F(EditorWindow, AMissingTemplateIsReportedWithTheFileAndTheFolder) {
     EXPECT_TRUE(editor_->isVisible());
 }
 
-TEST_F(EditorWindow, TheListPrintsAStoredStatementWithoutShowingOrChecking) {
-    Show();
-    FillValid();
-    Click("BtnOK");
-    const std::int64_t id = editor_->DocumentID();
-    // A firm marked deleted would stop the check; the list prints anyway.
-    MarkDeleted(store_.Firms(), payer_);
-    editor_->PrintStatement(id);
-    EXPECT_FALSE(editor_->isVisible());
-    ASSERT_EQ(previews_.size(), 1u);
-    EXPECT_EQ(previews_[0]["Bag"], "12");
-    EXPECT_EQ(previews_[0]["Sum"], "5301,00");
-    EXPECT_EQ(previews_[0]["FromFirm"], "");
-    EXPECT_EQ(previews_[0]["SrcSum1"], "5 301,00");
-}
-
 TEST_F(EditorWindow, BrowsingSelectsTheChosenRecordEvenOneAddedInTheBrowser) {
     struct TRequest {
         std::string Caption;

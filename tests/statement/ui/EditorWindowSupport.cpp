@@ -3,9 +3,7 @@
 #include "report/ReportInterfaces.h"
 #include "report/render/QtReportServices.h"
 #include "statement/EarnSources.h"
-#include "statement/StatementTemplate.h"
 #include "text/Errors.h"
-#include "text/Paths.h"
 #include "text/qt/QtCodec.h"
 
 #include <QApplication>
@@ -45,8 +43,7 @@ void EditorWindow::SetUp() {
     receiver_ = AddFirm("Получатель", "7707083893");
     bankA_ = AddBank("Банк А", "044525225");
     bankB_ = AddBank("Банк Б", "044525000");
-    const std::filesystem::path name = PathFromText(kStatementTemplateName);
-    std::filesystem::copy_file(testing_support::SourceDir() / "data" / name, dir_.path() / name);
+    testing_support::CopyShippedTemplates(dir_.path());
     TReportServices services = MakeQtReportServices();
     services.Preview = [this](IReport3& report) {
         std::map<std::string, std::string>& shown = previews_.emplace_back();
