@@ -54,3 +54,14 @@ std::string BankCountText(std::size_t count) {
     }
     return Format("%d %s", {static_cast<long long>(count), noun});
 }
+
+std::string DirectoryReadText(const TBankDirectory& directory) {
+    return "Прочитан справочник БИК на " + DirectoryDateText(directory.Date()) + ": " +
+           BankCountText(directory.Size()) + ".";
+}
+
+std::string OlderDirectoryQuestion(const TBankDirectory& read, const TBankDirectory& kept) {
+    return "Справочник БИК в файле составлен на " + DirectoryDateText(read.Date()) +
+           ", раньше сохраненного (на " + DirectoryDateText(kept.Date()) +
+           ").\nЗаменить сохраненный справочник более старым?";
+}

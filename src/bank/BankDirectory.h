@@ -52,3 +52,10 @@ std::string DirectoryDateText(std::string_view date);
 
 // "2496 банков", "1 банк", "3 банка".
 std::string BankCountText(std::size_t count);
+
+// The message after a directory was read: "Прочитан справочник БИК на
+// 17.01.2019: 2496 банков."
+std::string DirectoryReadText(const TBankDirectory& directory);
+
+// The question before an older directory replaces the kept one.
+std::string OlderDirectoryQuestion(const TBankDirectory& read, const TBankDirectory& kept);

@@ -1,40 +1,17 @@
 #include "statement/PrintVariables.h"
 
-#include "store/FieldValue.h"
 #include "statement/CashField.h"
+#include "store/RecordFields.h"
 #include "text/Format.h"
 #include "text/Words.h"
-
-namespace {
-
-// The record of a table with an ID, read field by field; empty when the ID
-// is not there.
-class TRecord {
-public:
-    TRecord(const TTable& table, std::int64_t id) : table_(table), row_(table.FindRow(id)) {}
-
-    std::string operator[](const char* field) const {
-        const int index = table_.FieldIndexOrThrow(field);
-        if (!row_) {
-            return {};
-        }
-        return ValueAsString(table_.FieldDefs()[index], table_.Row(*row_)[index]);
-    }
-
-private:
-    const TTable& table_;
-    std::optional<std::size_t> row_;
-};
-
-} // namespace
 
 TVariableList BuildPrintVariables(const TStatement& statement, const TTable& firms,
                                   const TTable& banks) {
     const Money total = CashTotal(statement.Counts);
-    const TRecord fromFirm(firms, statement.FromFirm);
-    const TRecord toFirm(firms, statement.ToFirm);
-    const TRecord fromBank(banks, statement.FromBank);
-    const TRecord toBank(banks, statement.ToBank);
+    const TRecordFields fromFirm(firms, statement.FromFirm);
+    const TRecordFields toFirm(firms, statement.ToFirm);
+    const TRecordFields fromBank(banks, statement.FromBank);
+    const TRecordFields toBank(banks, statement.ToBank);
 
     TVariableList variables = {
         {"Datetime", Format("%f", {statement.Datetime})},

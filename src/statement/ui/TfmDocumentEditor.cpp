@@ -285,13 +285,13 @@ bool TfmDocumentEditor::RunCheck() {
 }
 
 void TfmDocumentEditor::BtnOKClick() {
-    if (RunCheck() && state_.Save()) {
+    if (RunCheck() && ConfirmBankDetails() && state_.Save()) {
         accept();
     }
 }
 
 void TfmDocumentEditor::BtnPrintClick() {
-    if (RunCheck()) {
+    if (RunCheck() && ConfirmBankDetails()) {
         PreviewStatement(state_.PrintVariables(), reportServices_, templateDirectory_);
     }
 }
