@@ -21,7 +21,7 @@ namespace {
 constexpr std::size_t kMaxValueLength = 1000;
 // Elements and attributes of a document: the full directory has about half
 // a million; many more would only cost memory.
-constexpr std::size_t kMaxMarks = 8'000'000;
+constexpr std::size_t kMaxMarks = 4'000'000;
 
 [[noreturn]] void Fail(const std::string& reason) {
     throw EParseError(reason);

@@ -4,6 +4,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -108,8 +109,15 @@ TMember FindXmlMember(std::string_view zip) {
     Fail("в архиве нет файла XML");
 }
 
+// The member's data, never more than its declared size. The buffer grows
+// with what comes out, so that a small archive claiming a large member costs
+// only what it really holds.
 std::string Inflate(std::string_view packed, std::size_t size) {
-    std::string out(size, '\0');
+    constexpr std::size_t kFirstChunk = 1u << 20;
+    // One byte more than declared: a stream that goes past it is refused,
+    // and one that ends right there still finds room to say so.
+    const std::size_t room = size + 1;
+    std::string out(std::min(room, std::max(kFirstChunk, packed.size() * 4)), '\0');
     z_stream stream{};
     if (inflateInit2(&stream, -MAX_WBITS) != Z_OK) {
         Fail("не удалось распаковать архив");
@@ -117,14 +125,23 @@ std::string Inflate(std::string_view packed, std::size_t size) {
     // zlib takes unsigned int counts; the limits keep both within them.
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.data()));
     stream.avail_in = static_cast<uInt>(packed.size());
-    stream.next_out = reinterpret_cast<Bytef*>(out.data());
-    stream.avail_out = static_cast<uInt>(out.size());
-    const int status = inflate(&stream, Z_FINISH);
+    int status = Z_OK;
+    while (true) {
+        stream.next_out = reinterpret_cast<Bytef*>(out.data()) + stream.total_out;
+        stream.avail_out = static_cast<uInt>(out.size() - stream.total_out);
+        status = inflate(&stream, Z_NO_FLUSH);
+        const bool full = stream.avail_out == 0;
+        if (status != Z_OK || !full || out.size() == room) {
+            break;
+        }
+        out.resize(std::min(room, out.size() * 2));
+    }
     const std::size_t produced = stream.total_out;
     inflateEnd(&stream);
     if (status != Z_STREAM_END || produced != size) {
         Fail("архив ZIP поврежден: данные не распаковываются");
     }
+    out.resize(size);
     return out;
 }
 

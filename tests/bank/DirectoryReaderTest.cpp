@@ -165,6 +165,13 @@ TEST(DirectoryReader, ArchivesThatHoldNoSoundXmlAreRefused) {
     } catch (const EParseError& error) {
         EXPECT_STREQ(error.what(), "файл в архиве слишком велик");
     }
+    // A member that inflates past the size its archive declares is refused.
+    std::string understated = zip;
+    const std::size_t central = understated.rfind(std::string_view("PK\x01\x02", 4));
+    ASSERT_NE(central, std::string::npos);
+    understated[central + 24] = '\x10'; // 2433 = 0x0981 declared as 0x0910
+    EXPECT_EQ(RefusalOf(understated), "архив ZIP поврежден: данные не распаковываются");
+
     std::string flipped = zip;
     flipped[flipped.find("20190117_ED807_full.xml") + 30] ^= 0x55; // into the deflated data
     EXPECT_NE(RefusalOf(flipped).find("архив ZIP поврежден"), std::string::npos);
