@@ -96,6 +96,7 @@ void TReferenceEditor::FormShow() {
         edits_[i]->setMaxLength(width > 0 ? width : 32767);
         edits_[i]->setText(ToQString(texts[i]));
     }
+    BoxesFilled();
     edits_.front()->setFocus(Qt::OtherFocusReason);
 }
 

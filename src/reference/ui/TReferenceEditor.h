@@ -50,6 +50,8 @@ public:
 protected:
     // The edit box of this object name; raises when there is none.
     QLineEdit& Box(const char* objectName) const;
+    // Called once the boxes show the record, on every showing.
+    virtual void BoxesFilled() {}
 
 private:
     // Whether the checked boxes pass or the user goes on all the same; on

@@ -15,6 +15,10 @@ public:
     TfmBankEditor(TStore& store, TKeptBankDirectory* directory = nullptr,
                   QWidget* parent = nullptr);
 
+protected:
+    // A directory loaded since the last showing shows for the same BIK too.
+    void BoxesFilled() override { BIKChanged(); }
+
 private:
     // Shows what the directory says of the BIK in the box.
     void BIKChanged();

@@ -191,6 +191,24 @@ TEST_F(DirectoryWindows, TheBankEditorShowsTheDirectorysEntryAndFillsAnEmptyName
     EXPECT_FALSE(editor.Execute());
 }
 
+TEST_F(DirectoryWindows, ADirectoryLoadedSinceTheLastShowingShowsForTheSameBank) {
+    const int id = AddBank("Сбербанк");
+    TfmBankEditor editor(*store_, kept_.get());
+    editor.SetRecordID(id);
+    WhenModal("TfmBankEditor", [](QWidget& w) {
+        EXPECT_EQ(Text(w, "LBikDirectory"), "");
+        QTest::keyClick(&w, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(editor.Execute());
+    kept_->Replace(ReadDirectoryFile(Excerpt("excerpt.zip")));
+    WhenModal("TfmBankEditor", [](QWidget& w) {
+        EXPECT_EQ(Text(w, "LBikDirectory"), "ПАО СБЕРБАНК\nг. Москва\nк/с 30101810400000000225");
+        EXPECT_EQ(Text(w, "eName"), "Сбербанк");
+        QTest::keyClick(&w, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(editor.Execute());
+}
+
 TEST_F(DirectoryWindows, ADamagedKeptDirectorySaysSoInTheBankEditor) {
     testing_support::WriteFile(kept_->Path(), "BIKDirectory 1\n");
     TfmBankEditor editor(*store_, kept_.get());
