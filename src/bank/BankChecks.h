@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Which rule a number failed.
 enum class TDetailCheck {
@@ -46,3 +47,12 @@ std::string FaultLine(std::string_view caption, std::string_view value, std::str
 // The question asked when details failed their checks: the lines, then
 // whether to go on anyway.
 std::string DetailsQuestion(std::span<const std::string> lines);
+
+// The question naming each fault of a list whose items carry their Line.
+template <class TFaults> std::string FaultsQuestion(const TFaults& faults) {
+    std::vector<std::string> lines;
+    for (const auto& fault : faults) {
+        lines.push_back(fault.Line);
+    }
+    return DetailsQuestion(lines);
+}

@@ -132,12 +132,7 @@ bool TReferenceEditor::ConfirmChecks(const std::vector<std::string>& texts) {
     if (faults.empty()) {
         return true;
     }
-    std::vector<std::string> lines;
-    for (const TBoxFault& fault : faults) {
-        lines.push_back(fault.Line);
-    }
-    if (MessageDialog(DetailsQuestion(lines), kMbIconQuestion | kMbYesNo | kMbDefButton2) ==
-        kIdYes) {
+    if (ConfirmQuestion(FaultsQuestion(faults))) {
         return true;
     }
     edits_[static_cast<std::size_t>(faults.front().Box)]->setFocus(Qt::OtherFocusReason);

@@ -278,8 +278,7 @@ void TfmBrowser::BtnBikDirectoryClick() {
     TBankDirectory directory = ReadDirectoryFile(*file);
     const TBankDirectory& kept = directory_->Directory();
     if (!kept.Empty() && directory.Date() < kept.Date() &&
-        MessageDialog(OlderDirectoryQuestion(directory, kept),
-                      kMbIconQuestion | kMbYesNo | kMbDefButton2) != kIdYes) {
+        !ConfirmQuestion(OlderDirectoryQuestion(directory, kept))) {
         return;
     }
     const std::string read = DirectoryReadText(directory);

@@ -23,12 +23,12 @@
 #include <string>
 
 class QComboBox;
-class TKeptBankDirectory;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class TfmEarnSourceEditor;
+class TKeptBankDirectory;
 class TVertGrid;
 
 // Shows the reference browser modally with a caption, on the firms or the

@@ -13,12 +13,7 @@ bool TfmDocumentEditor::ConfirmBankDetails() {
     if (faults.empty()) {
         return true;
     }
-    std::vector<std::string> lines;
-    for (const TDetailFault& fault : faults) {
-        lines.push_back(fault.Line);
-    }
-    if (MessageDialog(DetailsQuestion(lines), kMbIconQuestion | kMbYesNo | kMbDefButton2) ==
-        kIdYes) {
+    if (ConfirmQuestion(FaultsQuestion(faults))) {
         return true;
     }
     lists_[static_cast<std::size_t>(faults.front().List)]->setFocus();
