@@ -188,3 +188,22 @@ TEST(DirectoryReader, TheErrorOfAFileNamesIt) {
                                    "архив ZIP обрезан или поврежден: нет его оглавления");
     }
 }
+
+TEST(DirectoryTexts, CountDateAndState) {
+    EXPECT_EQ(BankCountText(1), "1 банк");
+    EXPECT_EQ(BankCountText(3), "3 банка");
+    EXPECT_EQ(BankCountText(11), "11 банков");
+    EXPECT_EQ(BankCountText(21), "21 банк");
+    EXPECT_EQ(BankCountText(112), "112 банков");
+    TDirectoryBank one;
+    one.BIK = "044525225";
+    TDirectoryBank other;
+    other.BIK = "044525974";
+    EXPECT_EQ(DirectoryReadText(TBankDirectory("2019-01-17", {one, other})),
+              "Прочитан справочник БИК на 17.01.2019: 2 банка.");
+    // Deleted outweighs revoked.
+    EXPECT_EQ(BankStateText({"044525164", "", "", "", "", true, true}),
+              "удалён из справочника БИК");
+    other.Place = "Москва";
+    EXPECT_EQ(PlaceText(other), "Москва");
+}
