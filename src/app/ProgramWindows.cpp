@@ -25,6 +25,7 @@ TProgramWindows::TProgramWindows(const std::filesystem::path& workingDirectory,
       referenceBooks_(std::make_unique<TReferenceBooks>(fmMain_->Store())),
       fmHelp_(std::make_unique<TfmHelp>()) {
     fmMain_->SetHelpWindow(fmHelp_.get());
+    fmDocumentEditor_->SetBankDirectory(&referenceBooks_->BankDirectory());
     fmDocumentEditor_->SetReferenceBrowse(
         [this](const std::string& caption, TStoreTable table, int slot, std::int64_t selectedID) {
             return referenceBooks_->Browse(caption, table, slot, selectedID);

@@ -128,6 +128,21 @@ void DrawHelp(QPainter& p) {
     p.drawText(QRectF(2, 2, 20, 20), Qt::AlignCenter, QStringLiteral("?"));
 }
 
+// An open book: the directory of banks.
+void DrawDirectory(QPainter& p) {
+    p.setPen(QPen(kOutline, 1.2));
+    p.setBrush(QColor(0xFD, 0xFD, 0xF8));
+    p.drawPolygon(QPolygonF({QPointF(12, 6), QPointF(3, 3), QPointF(3, 19), QPointF(12, 22)}));
+    p.drawPolygon(QPolygonF({QPointF(12, 6), QPointF(21, 3), QPointF(21, 19), QPointF(12, 22)}));
+    p.setPen(QPen(QColor(0xA8, 0xB0, 0xC0), 1));
+    for (int y = 8; y <= 16; y += 4) {
+        p.drawLine(QPointF(5, y), QPointF(10, y + 1.5));
+        p.drawLine(QPointF(14, y + 1.5), QPointF(19, y));
+    }
+    p.setPen(QPen(QColor(0x2E, 0x6E, 0xC8), 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(12, 6), QPointF(12, 22));
+}
+
 void Draw(QPainter& p, TPicture picture) {
     switch (picture) {
     case TPicture::Add:
@@ -150,6 +165,9 @@ void Draw(QPainter& p, TPicture picture) {
         break;
     case TPicture::Help:
         DrawHelp(p);
+        break;
+    case TPicture::Directory:
+        DrawDirectory(p);
         break;
     }
 }

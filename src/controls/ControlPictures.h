@@ -7,7 +7,7 @@
 class QPainter;
 class QRectF;
 
-enum class TPicture { Add, Copy, Edit, Delete, Print, Register, Help };
+enum class TPicture { Add, Copy, Edit, Delete, Print, Register, Help, Directory };
 
 // The picture scaled to fill the rectangle.
 void DrawPicture(QPainter& painter, const QRectF& rect, TPicture picture);

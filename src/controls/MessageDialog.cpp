@@ -206,6 +206,10 @@ int MessageDialog(const std::string& text, std::initializer_list<FormatArg> args
     return MessageDialog(Format(text, args), flags, caption);
 }
 
+bool ConfirmQuestion(const std::string& text) {
+    return MessageDialog(text, kMbIconQuestion | kMbYesNo | kMbDefButton2) == kIdYes;
+}
+
 int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) {
     QMessageBox box;
     box.setObjectName("MessageBox");

@@ -39,6 +39,10 @@ int MessageDialog(const std::string& text, unsigned flags, const std::string& ca
 int MessageDialog(const std::string& text, std::initializer_list<FormatArg> args, unsigned flags,
                   const std::string& caption = {});
 
+// A question with "Да" and "Нет", "Нет" focused first (Escape answers it
+// too): whether the user answered "Да".
+bool ConfirmQuestion(const std::string& text);
+
 // The toolkit's message box; Escape answers only where there is a Cancel
 // button or a lone OK.
 int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags);

@@ -19,7 +19,8 @@
 // amount cell: SetAmount (balances without). A browse button: the browser
 // starts at SelectedID(list); on OK, Select(list, its ID); in every case
 // RebuildFirmLists or RebuildBankLists. "Сохранить": Check(), then, when it
-// passed, Save(). "Печать": Check(), then LoadStatementReport (in
+// passed, BankDetailFaults() (the user may go on or back), then Save().
+// "Печать": the same checks, then LoadStatementReport (in
 // StatementReport.h) with PrintVariables() and the working directory, then
 // the preview. The main window prints a listed statement without the editor
 // (StoredStatement.h). "Новая по образцу": LoadCopy, then as for a new one.
@@ -34,7 +35,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
+class TBankDirectory;
 class TStore;
 
 // The editor's controls that a check may focus.
@@ -49,6 +52,15 @@ struct TCheckResult {
     std::string Message;
     // Gets the focus when the check fails (None when it passed).
     TEditorControl Focus = TEditorControl::None;
+};
+
+// A bank detail of the chosen firms and banks that failed its check.
+struct TDetailFault {
+    // The line of the question: `Организация-получатель "ООО Вектор", ИНН
+    // 7701000022: неверное контрольное число`.
+    std::string Line;
+    // The list of the firm or bank at fault.
+    TEditorList List = TEditorList::ToFirm;
 };
 
 class TDocumentEditorState {
@@ -110,6 +122,13 @@ public:
     // The check before saving and printing; the first failure ends it. It may
     // change the current rows, the labels and the current source's amount.
     TCheckResult Check();
+
+    // The checks of bank details, after Check() passed: the receiving firm's
+    // INN, its settlement and credit accounts against the receiving bank's
+    // BIK, each chosen bank's BIK and debit account, and, when `directory`
+    // is given, a chosen bank it marks deleted or without licence. In the
+    // order of the lists; empty fields are never at fault.
+    std::vector<TDetailFault> BankDetailFaults(const TBankDirectory* directory) const;
 
     // Writes the statement into Documents and saves the table file; the ID
     // becomes the record's. False, with nothing written, when the statement

@@ -60,6 +60,8 @@ public:
     // Writes the earn-source tree to "Data.txt"; raises on failure.
     void SaveEarnSources();
 
+    // The folder the tables are kept in, and the program's other kept files.
+    const std::filesystem::path& WorkingDirectory() const { return workingDirectory_; }
     std::filesystem::path TablePath(TStoreTable which) const;
     std::filesystem::path DataFilePath() const;
 

@@ -43,16 +43,22 @@ template <class T> T& Child(QWidget& window, const char* name) {
     return *child;
 }
 
+// Numbers that pass their checks: an INN, a BIK and the bank's account.
+inline constexpr const char* kINN = "7707083893";
+inline constexpr const char* kBIK = "044525225";
+inline constexpr const char* kAccount = "30101810400000000225";
+
 class TReferenceTest : public testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
 
     // Appends a firm or a bank, saves its table and returns its ID.
-    int AddFirm(const std::string& name, const std::string& inn = "1",
+    // The numbers pass their checks unless given.
+    int AddFirm(const std::string& name, const std::string& inn = kINN,
                 const std::string& creditAccount = "2", const std::string& account = "3");
-    int AddBank(const std::string& name, const std::string& bik = "4",
-                const std::string& debitAccount = "5");
+    int AddBank(const std::string& name, const std::string& bik = kBIK,
+                const std::string& debitAccount = kAccount);
     // Marks a record deleted and saves its table.
     void MarkRecordDeleted(TStoreTable table, int id);
 

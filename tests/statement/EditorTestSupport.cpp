@@ -35,6 +35,14 @@ std::int64_t EditorStore::AddBank(std::string_view name, std::string_view bik) {
     return AddRecord(store_.Banks(), name, bik.empty() ? "" : "BIK", bik);
 }
 
+void EditorStore::SetField(TTable& table, std::int64_t id, const char* field,
+                           std::string_view value) {
+    ASSERT_TRUE(table.Locate(id));
+    table.Edit();
+    table.FieldByName(field).SetString(value);
+    table.Post();
+}
+
 void EditorStore::MarkDeleted(TTable& table, std::int64_t id) {
     ASSERT_TRUE(table.Locate(id));
     table.Edit();

@@ -17,6 +17,8 @@ protected:
     // Appends a firm or bank record; its ID.
     std::int64_t AddFirm(std::string_view name, std::string_view inn = {});
     std::int64_t AddBank(std::string_view name, std::string_view bik = {});
+    // Sets a text field of a firm or bank record.
+    void SetField(TTable& table, std::int64_t id, const char* field, std::string_view value);
     // Marks a firm or bank record deleted.
     void MarkDeleted(TTable& table, std::int64_t id);
 

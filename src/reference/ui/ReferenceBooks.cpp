@@ -1,7 +1,8 @@
 #include "reference/ui/ReferenceBooks.h"
 
 TReferenceBooks::TReferenceBooks(TStore& store, QWidget* parent)
-    : browser_(store, parent), bankEditor_(store, parent), firmEditor_(store, parent) {}
+    : bankDirectory_(store.WorkingDirectory()), browser_(store, &bankDirectory_, parent),
+      bankEditor_(store, &bankDirectory_, parent), firmEditor_(store, parent) {}
 
 std::optional<std::int64_t> TReferenceBooks::Browse(const std::string& caption, TStoreTable table,
                                                     int slot, std::int64_t selectedID) {

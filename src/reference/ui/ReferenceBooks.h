@@ -2,10 +2,11 @@
 // The reference books as the other windows reach them: the browser and the
 // firm and bank editors, made once, in that order, and living as long as
 // this object. Browse shows the browser with the editor of the table.
-#include "store/Store.h"
+#include "bank/KeptDirectory.h"
 #include "reference/ui/TfmBankEditor.h"
 #include "reference/ui/TfmBrowser.h"
 #include "reference/ui/TfmFirmEditor.h"
+#include "store/Store.h"
 
 #include <cstdint>
 #include <optional>
@@ -26,8 +27,10 @@ public:
     TfmBrowser& Browser() { return browser_; }
     TfmFirmEditor& FirmEditor() { return firmEditor_; }
     TfmBankEditor& BankEditor() { return bankEditor_; }
+    TKeptBankDirectory& BankDirectory() { return bankDirectory_; }
 
 private:
+    TKeptBankDirectory bankDirectory_;
     TfmBrowser browser_;
     TfmBankEditor bankEditor_;
     TfmFirmEditor firmEditor_;

@@ -1,13 +1,17 @@
 #include "reference/ui/TReferenceEditor.h"
 
+#include "bank/BankChecks.h"
 #include "controls/DeferredErrors.h"
-#include "reference/ui/TextBoxGuard.h"
+#include "controls/MessageDialog.h"
 #include "controls/WindowStyle.h"
+#include "reference/ui/TextBoxGuard.h"
 #include "text/qt/QtCodec.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <stdexcept>
 
 namespace {
 
@@ -92,6 +96,7 @@ void TReferenceEditor::FormShow() {
         edits_[i]->setMaxLength(width > 0 ? width : 32767);
         edits_[i]->setText(ToQString(texts[i]));
     }
+    BoxesFilled();
     edits_.front()->setFocus(Qt::OtherFocusReason);
 }
 
@@ -104,6 +109,9 @@ void TReferenceEditor::BtnOKClick() {
         edits_[empty]->setFocus(Qt::OtherFocusReason);
         return;
     }
+    if (!ConfirmChecks(texts)) {
+        return;
+    }
     std::vector<TFieldText> values;
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         values.push_back({boxes_[i].Field, texts[i]});
@@ -113,4 +121,29 @@ void TReferenceEditor::BtnOKClick() {
     }
     SaveTable(store_, table_);
     accept();
+}
+
+bool TReferenceEditor::ConfirmChecks(const std::vector<std::string>& texts) {
+    std::vector<TBoxRule> rules;
+    for (const TEditorBox& box : boxes_) {
+        rules.push_back({box.Label, box.Check, box.BIKBox});
+    }
+    const std::vector<TBoxFault> faults = BoxFaults(rules, texts);
+    if (faults.empty()) {
+        return true;
+    }
+    if (ConfirmQuestion(FaultsQuestion(faults))) {
+        return true;
+    }
+    edits_[static_cast<std::size_t>(faults.front().Box)]->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+QLineEdit& TReferenceEditor::Box(const char* objectName) const {
+    for (QLineEdit* edit : edits_) {
+        if (edit->objectName() == QLatin1String(objectName)) {
+            return *edit;
+        }
+    }
+    throw std::logic_error(std::string("no edit box ") + objectName);
 }

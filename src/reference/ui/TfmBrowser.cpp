@@ -1,11 +1,13 @@
 #include "reference/ui/TfmBrowser.h"
 
+#include "bank/DirectoryReader.h"
 #include "controls/ControlPictures.h"
+#include "controls/DeferredErrors.h"
 #include "controls/MessageDialog.h"
 #include "controls/VertGrid.h"
-#include "controls/DeferredErrors.h"
-#include "reference/ReferenceRecords.h"
 #include "controls/WindowStyle.h"
+#include "reference/ReferenceRecords.h"
+#include "reference/ui/DirectoryFileDialog.h"
 #include "text/Format.h"
 #include "text/qt/QtCodec.h"
 
@@ -56,7 +58,8 @@ protected:
     }
 };
 
-TfmBrowser::TfmBrowser(TStore& store, QWidget* parent) : QDialog(parent), store_(store) {
+TfmBrowser::TfmBrowser(TStore& store, TKeptBankDirectory* directory, QWidget* parent)
+    : QDialog(parent), store_(store), directory_(directory) {
     setObjectName("TfmBrowser");
     SetWindowFont(*this);
     resize(kClientWidth, kClientHeight);
@@ -82,6 +85,8 @@ TfmBrowser::TfmBrowser(TStore& store, QWidget* parent) : QDialog(parent), store_
     QToolButton* btnAdd = makeButton("BtnAdd", "Добавить", PictureIcon(TPicture::Add));
     QToolButton* btnEdit = makeButton("BtnEdit", "Редактировать", PictureIcon(TPicture::Edit));
     QToolButton* btnDelete = makeButton("BtnDelete", "Удалить", PictureIcon(TPicture::Delete));
+    btnBikDirectory_ =
+        makeButton("BtnBikDirectory", "Справочник БИК…", PictureIcon(TPicture::Directory));
     buttons->addStretch();
 
     list_ = new TBrowserList(this);
@@ -106,6 +111,8 @@ TfmBrowser::TfmBrowser(TStore& store, QWidget* parent) : QDialog(parent), store_
             [this] { RunDeferringErrors([this] { BtnEditClick(); }); });
     connect(btnDelete, &QToolButton::clicked, this,
             [this] { RunDeferringErrors([this] { BtnDeleteClick(); }); });
+    connect(btnBikDirectory_, &QToolButton::clicked, this,
+            [this] { RunDeferringErrors([this] { BtnBikDirectoryClick(); }); });
     list_->installEventFilter(this);
     list_->viewport()->installEventFilter(this);
 }
@@ -139,6 +146,7 @@ bool TfmBrowser::Execute(const TBrowserSetup& request) {
     slot_ = request.Slot;
     recordEditor_ = request.Editor;
     selectedID_ = request.SelectedID;
+    btnBikDirectory_->setVisible(table_ == TStoreTable::Banks && directory_ != nullptr);
     // The editor belongs to this showing's caller: dropped however it ends.
     struct TDropEditor {
         IReferenceEditor*& Editor;
@@ -260,4 +268,20 @@ void TfmBrowser::Choose() {
         selectedID_ = id;
         accept();
     }
+}
+
+void TfmBrowser::BtnBikDirectoryClick() {
+    const std::optional<std::filesystem::path> file = ChooseDirectoryFile(*this);
+    if (!file) {
+        return;
+    }
+    TBankDirectory directory = ReadDirectoryFile(*file);
+    const TBankDirectory& kept = directory_->Directory();
+    if (!kept.Empty() && directory.Date() < kept.Date() &&
+        !ConfirmQuestion(OlderDirectoryQuestion(directory, kept))) {
+        return;
+    }
+    const std::string read = DirectoryReadText(directory);
+    directory_->Replace(std::move(directory));
+    MessageDialog(read, kMbIconInformation | kMbOk);
 }

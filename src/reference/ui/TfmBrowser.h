@@ -6,15 +6,21 @@
 // It is made once and reused; every showing is prepared by its caller
 // through Execute. Each change is saved at once; a save that fails leaves
 // the change in memory and the list showing it.
-#include "store/Store.h"
-#include "reference/ui/IReferenceEditor.h"
+//
+// The list of banks also loads the Bank of Russia's directory of banks from
+// a file as it is published ("Справочник БИК…"); the directory read
+// replaces the one kept in the working folder.
+#include "bank/KeptDirectory.h"
 #include "reference/ReferenceRules.h"
+#include "reference/ui/IReferenceEditor.h"
+#include "store/Store.h"
 
 #include <QDialog>
 
 #include <string>
 #include <vector>
 
+class QToolButton;
 class TBrowserList;
 
 // What a caller sets for one showing of the browser.
@@ -31,7 +37,9 @@ struct TBrowserSetup {
 
 class TfmBrowser : public QDialog {
 public:
-    explicit TfmBrowser(TStore& store, QWidget* parent = nullptr);
+    // `directory` (not owned) is the one the banks' list loads; none = no loading.
+    explicit TfmBrowser(TStore& store, TKeptBankDirectory* directory = nullptr,
+                        QWidget* parent = nullptr);
 
     // Shows the list modally. True when the user chose a record; SelectedID()
     // is then its ID, and after a cancel the ID the request preselected.
@@ -58,16 +66,20 @@ private:
     // Edits the record with this ID, if it is one and there is an editor.
     void EditRecord(int id);
     void BtnDeleteClick();
+    // Reads a directory file the user chooses and keeps it.
+    void BtnBikDirectoryClick();
     void ListDblClick(QPoint viewportPos);
     void Choose();
     // Lets the editor run for a record and shows what it changed.
     void RunEditor(int id);
 
     TStore& store_;
+    TKeptBankDirectory* directory_;
     TStoreTable table_ = TStoreTable::Firms;
     int slot_ = 0;
     IReferenceEditor* recordEditor_ = nullptr;
     int selectedID_ = 0;
     std::vector<TListedRecord> shown_;
     TBrowserList* list_;
+    QToolButton* btnBikDirectory_;
 };

@@ -2,10 +2,12 @@
 
 namespace {
 
-// Account numbers are often written in groups, so they take blanks.
+// Account numbers are often written in groups, so they take blanks. A firm
+// has no bank of its own here: its accounts are checked where a statement
+// pairs it with one.
 constexpr TEditorBox kBoxes[] = {
     {"eName", "Наименование:", "Name", TTextKind::Name},
-    {"eINN", "ИНН:", "INN", TTextKind::DigitsAndBlanks},
+    {"eINN", "ИНН:", "INN", TTextKind::DigitsAndBlanks, TBoxCheck::INN},
     {"eCreditAccount", "№ счета (кредит):", "CreditAccount", TTextKind::DigitsAndBlanks},
     {"eAccount", "№ расчетн. счета:", "Account", TTextKind::DigitsAndBlanks},
 };

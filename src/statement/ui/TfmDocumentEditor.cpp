@@ -269,13 +269,13 @@ bool TfmDocumentEditor::RunCheck() {
 }
 
 void TfmDocumentEditor::BtnOKClick() {
-    if (RunCheck() && state_.Save()) {
+    if (RunCheck() && ConfirmBankDetails() && state_.Save()) {
         accept();
     }
 }
 
 void TfmDocumentEditor::BtnPrintClick() {
-    if (RunCheck()) {
+    if (RunCheck() && ConfirmBankDetails()) {
         PreviewReport(reportServices_, [this](IReport3& report) {
             LoadStatementReport(report, state_.PrintVariables(), templateDirectory_);
         });

@@ -28,6 +28,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class TfmEarnSourceEditor;
+class TKeptBankDirectory;
 class TVertGrid;
 
 // Shows the reference browser modally with a caption, on the firms or the
@@ -47,6 +48,10 @@ public:
                       std::filesystem::path templateDirectory, TActionRunner runner,
                       QWidget* parent = nullptr);
     ~TfmDocumentEditor() override;
+
+    // The directory of banks the check of bank details looks the chosen
+    // banks up in (not owned); none = they are not looked up.
+    void SetBankDirectory(TKeptBankDirectory* directory) { bankDirectory_ = directory; }
 
     // How the browse buttons open the reference browser.
     void SetReferenceBrowse(TReferenceBrowse browse) { browse_ = std::move(browse); }
@@ -97,6 +102,9 @@ private:
 
     // Buttons.
     bool RunCheck();
+    // The bank details pass, or the user chose to go on; on Нет the list of
+    // the first firm or bank at fault gets the focus.
+    bool ConfirmBankDetails();
     void BtnOKClick();
     void BtnPrintClick();
     void BtnAddSourceClick();
@@ -107,6 +115,7 @@ private:
     TReportServices reportServices_;
     std::filesystem::path templateDirectory_;
     TReferenceBrowse browse_;
+    TKeptBankDirectory* bankDirectory_ = nullptr;
     TActionRunner runner_;
     // While the window shows the state, the grids' selection moves are not
     // the user's.

@@ -1,13 +1,13 @@
 // The reference browser driven as a user drives it, opened the way the
 // statement editor opens it; the table files are checked afterwards.
-#include "store/StoreError.h"
 #include "controls/VertGrid.h"
-#include "reference/ui/ReferenceBooks.h"
 #include "reference/ReferenceRecords.h"
 #include "reference/ReferenceTestSupport.h"
+#include "reference/ui/ReferenceBooks.h"
 #include "reference/ui/TfmBankEditor.h"
 #include "reference/ui/TfmBrowser.h"
 #include "reference/ui/TfmFirmEditor.h"
+#include "store/StoreError.h"
 #include "text/qt/QtCodec.h"
 
 #include <QAbstractButton>
@@ -366,9 +366,9 @@ TEST_F(Browser, ANewRecordLeftInMemoryByAFailedSaveIsListedAfterCancel) {
     AddBank("Первый");
     WhenModal("TfmBrowser", [this](QWidget& w) {
         WhenModal("TfmBankEditor", [this](QWidget& editor) {
-            for (const char* box : {"eName", "eBIK", "eDebitAccount"}) {
-                TypeText(Child<QLineEdit>(editor, box), "7");
-            }
+            TypeText(Child<QLineEdit>(editor, "eName"), "7");
+            TypeText(Child<QLineEdit>(editor, "eBIK"), kBIK);
+            TypeText(Child<QLineEdit>(editor, "eDebitAccount"), kAccount);
             BlockFile(TStoreTable::Banks);
             const std::string error = ErrorBoxOf(
                 [&] { QTest::mouseClick(&Child<QPushButton>(editor, "BtnOK"), Qt::LeftButton); });
@@ -392,7 +392,7 @@ TEST_F(Browser, TheStatementEditorAddsABankAndChoosesIt) {
             EXPECT_EQ(FromQString(Child<QLineEdit>(editor, "eName").text()), "");
             TypeText(Child<QLineEdit>(editor, "eName"), "Новый банк");
             TypeText(Child<QLineEdit>(editor, "eBIK"), "044525225");
-            TypeText(Child<QLineEdit>(editor, "eDebitAccount"), "30101");
+            TypeText(Child<QLineEdit>(editor, "eDebitAccount"), "30101810400000000225");
             QTest::keyClick(&Child<QLineEdit>(editor, "eDebitAccount"), Qt::Key_Return);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
