@@ -8,6 +8,8 @@
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(ToQString(kAppTitle));
+    // The menu entry the desktop shows the program's windows under.
+    setDesktopFileName("org.example.vedomost");
     // The program is Russian whatever the system's language; without Qt's
     // translations installed the dialogs stay as Qt ships them.
     if (qtTranslator_.load(QLocale(QLocale::Russian, QLocale::Russia), "qtbase", "_",

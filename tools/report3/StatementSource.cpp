@@ -1,9 +1,9 @@
 #include "report3/StatementSource.h"
 
-#include "store/Store.h"
 #include "statement/DocumentEditorState.h"
 #include "statement/StatementReport.h"
 #include "statement/StatementTemplate.h"
+#include "store/Store.h"
 #include "text/DateTime.h"
 #include "text/Errors.h"
 #include "text/Format.h"
@@ -12,11 +12,12 @@
 
 #include <system_error>
 
-void BindStatement(TReport3Options& options, const std::filesystem::path& programDirectory) {
-    const std::filesystem::path directory = options.TablesDirectory.empty()
-                                                ? std::filesystem::path(".")
-                                                : PathFromText(options.TablesDirectory);
-    TStore store(directory, programDirectory);
+void BindStatement(TReport3Options& options, const TReport3Setting& setting) {
+    std::filesystem::path directory = !options.TablesDirectory.empty()
+                                          ? PathFromText(options.TablesDirectory)
+                                      : !setting.Tables.empty() ? setting.Tables
+                                                                : std::filesystem::path(".");
+    TStore store(directory, setting.EarnSources.empty() ? directory : setting.EarnSources);
     // Opening creates missing tables; a mistyped folder gets none of them.
     std::error_code error;
     if (!std::filesystem::is_regular_file(store.TablePath(TStoreTable::Documents), error)) {
