@@ -49,6 +49,8 @@ install(FILES ${staged}/vedomost.1.gz ${staged}/report3.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${source}/copyright ${staged}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vedomost)
+install(FILES ${source}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME vedomost)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vedomost)
@@ -56,14 +58,15 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Vedomost developers")
 set(CPACK_PACKAGE_CONTACT "Vedomost developers <vedomost@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "cash-collection dispatch statements for Russian banks")
+# The summary is the synopsis; this is the extended description below it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "cash-collection dispatch statements for Russian banks
-A desktop program for the bank form \"Preprovoditelnaya vedomost\" (form
-0402300) that goes with a bag of cash handed over to a bank. It keeps a
-list of statements, the reference books of firms and banks, counts the
-banknotes and coins, splits the total over earn sources, and prints the
-form through its own report engine with a preview, printing and export to
-PDF, spreadsheet and CSV. The program is in Russian.
+    "A desktop program for the Russian bank form 0402300, the cash-collection
+dispatch statement (preprovoditelnaya vedomost) that goes with a bag of
+cash handed over to a bank. It keeps a list of statements, the reference
+books of firms and banks, counts the banknotes and coins, splits the total
+over earn sources, and prints the form through its own report engine with
+a preview, printing and export to PDF, spreadsheet and CSV. The program is
+in Russian.
 
 The package also holds report3, which builds the same reports from a
 template or a stored statement without a display.")
