@@ -6,7 +6,7 @@ FUZZ_DIR  := build/fuzz
 WORK_DIR  := build/work
 FUZZ_SECONDS ?= 60
 
-.PHONY: all release run test bench fuzz format clean
+.PHONY: all release run test bench fuzz format package clean
 
 all: test
 
@@ -28,6 +28,11 @@ run: release
 
 bench: release
 	$(REL_DIR)/bench/ved_bench
+
+# The Debian package of the release build: build/release/vedomost_<version>_amd64.deb.
+package:
+	@scripts/install-deps --package
+	scripts/build-package $(REL_DIR) -DVED_BENCH=ON -DVED_TESTS=OFF
 
 fuzz:
 	@scripts/install-deps --fuzz

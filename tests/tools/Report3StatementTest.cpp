@@ -9,6 +9,8 @@
 #include "text/Cp1251.h"
 #include "text/FormatSettings.h"
 
+#include <QByteArray>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,6 +21,7 @@
 
 using testing_support::ReadFile;
 using testing_support::TempDir;
+using testing_support::WriteFile;
 
 namespace {
 
@@ -27,9 +30,11 @@ struct TRun {
     std::string Errors; // Windows-1251
 };
 
-TRun RunStatement(const std::vector<std::string>& arguments) {
+TRun RunStatement(const std::vector<std::string>& arguments,
+                  const TReport3Setting& setting = BuildTreeReport3Setting("1.0.0.0")) {
     std::ostringstream errors;
-    const int status = Report3Main(arguments, MakeQtReportServices(), errors);
+    std::ostringstream output;
+    const int status = Report3Main(arguments, MakeQtReportServices(), setting, output, errors);
     InitFormatSettings();
     return {status, Utf8ToCp1251(errors.str())};
 }
@@ -326,6 +331,31 @@ TEST_F(StatementPrint, MissingStatementTemplateOrTablesFailWithAMessage) {
     EXPECT_EQ(run.Status, kExitFailure);
     EXPECT_NE(run.Errors.find("Documents.xml"), std::string::npos) << run.Errors;
     EXPECT_TRUE(std::filesystem::is_empty(empty.path()));
+}
+
+TEST_F(StatementPrint, TheInstalledCommandReadsTheProgramsDataFolder) {
+    const TempDir data;
+    const std::filesystem::path folder = data / "vedomost";
+    std::filesystem::copy(dir_.path(), folder);
+    WriteFile(folder / "Data.txt", "Источники {\n  1 {\n    Наименование='Выручка из папки'\n"
+                                   "    Символ='02'\n  }\n}\n");
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data.path().string()));
+    const TReport3Setting installed = InstalledReport3Setting("1.0.0.0");
+    qputenv("XDG_DATA_HOME", saved);
+    EXPECT_EQ(installed.Tables, folder);
+
+    const std::filesystem::path output = dir_ / "installed.rp3";
+    TRun run = RunStatement({"--statement", id_, "-o", output.string()}, installed);
+    ASSERT_EQ(run.Status, kExitSuccess) << run.Errors;
+    EXPECT_EQ(Beside(TextsOfOnlyPage(output), "Источник поступления"), Thrice("Выручка из папки"));
+
+    // With --tables, "Data.txt" comes from that folder too.
+    std::filesystem::remove(folder / "Data.txt");
+    run = RunStatement({"--statement", id_, "--tables", folder.string(), "-o", output.string()},
+                       installed);
+    ASSERT_EQ(run.Status, kExitSuccess) << run.Errors;
+    EXPECT_EQ(Beside(TextsOfOnlyPage(output), "Источник поступления"), Thrice("Торговая выручка"));
 }
 
 TEST(Report3StatementOptions, TakeOnlyTheTablesFolderAndTheOutput) {

@@ -23,12 +23,15 @@ namespace {
 struct TRun {
     int Status = 0;
     std::string Errors; // UTF-8
+    std::string Output; // UTF-8
 };
 
 TRun RunCommandLine(const std::vector<std::string>& arguments) {
+    std::ostringstream output;
     std::ostringstream errors;
-    const int status = Report3Main(arguments, MakeQtReportServices(), errors);
-    return {status, errors.str()};
+    const int status = Report3Main(arguments, MakeQtReportServices(),
+                                   BuildTreeReport3Setting("1.2.3.4"), output, errors);
+    return {status, errors.str(), output.str()};
 }
 
 std::string Utf8(const std::string& cp1251) {
@@ -69,6 +72,20 @@ TEST(Report3Options, RefusesMalformedCommandLines) {
         EXPECT_THROW(ParseReport3Arguments(arguments), EUsageError) << arguments.size();
         EXPECT_EQ(RunCommandLine(arguments).Status, kExitUsage);
     }
+}
+
+TEST(Report3Options, HelpAndVersionAnswerOnTheOutputAndDoNothingElse) {
+    const TempDir dir;
+    // Whatever else the line holds; no output file is made.
+    TRun run = RunCommandLine({"-D", "A=1", "--version", "t.rt3", "-o", (dir / "x.pdf").string()});
+    EXPECT_EQ(run.Status, kExitSuccess);
+    EXPECT_EQ(run.Output, "report3 1.2.3.4\n");
+    EXPECT_EQ(run.Errors, "");
+    run = RunCommandLine({"--help"});
+    EXPECT_EQ(run.Status, kExitSuccess);
+    EXPECT_EQ(run.Output, Utf8(Report3Usage()));
+    EXPECT_NE(run.Output.find("report3 --help | --version"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
 TEST(Report3Output, ChoosesLikeThePreviewSave) {

@@ -75,6 +75,12 @@ TReport3Options ParseReport3Arguments(const std::vector<std::string>& utf8Argume
         };
         const auto value = [&]() { return Utf8ToCp1251(given()); };
         const auto file = [&]() { return PathFromUtf8(given()); };
+        if (argument == "--help" || argument == "--version") {
+            // Answered whatever else the line holds, as every command does.
+            TReport3Options question;
+            (argument == "--help" ? question.Help : question.Version) = true;
+            return question;
+        }
         if (argument == "-D") {
             options.Variables.push_back(ParseDefinition(value()));
         } else if (argument.starts_with("-D")) {
@@ -130,10 +136,13 @@ std::string Report3Usage() {
            "          [--report-code ТЕКСТ] ШАБЛОН -o ВЫХОД\n"
            "  report3 --pages ФАЙЛ_СТРАНИЦ -o ВЫХОД\n"
            "  report3 --statement ID [--tables ПАПКА] -o ВЫХОД\n"
+           "  report3 --help | --version\n"
            "Строит отчет по шаблону (или читает страницы из текста страниц, или\n"
-           "печатает ведомость ID по таблицам и шаблону \"Ведомость.rt3\" из ПАПКИ) и\n"
+           "печатает ведомость ID по таблицам и шаблону \"Ведомость.rt3\" из ПАПКИ;\n"
+           "без --tables из папки, где их держит программа) и\n"
            "сохраняет его по расширению выхода: .xml книга Excel, .zip изображения\n"
            "страниц, .csv значения через точку с запятой, .pdf документ PDF,\n"
            ".png рисунок каждой страницы (ВЫХОД-001.png, ...), иначе текст страниц.\n"
-           "Коды выхода: 0 успех, 1 ошибка шаблона или файла, 2 неверная команда.\n";
+           "Коды выхода: 0 успех, 1 ошибка шаблона или файла, 2 неверная команда.\n"
+           "--help показывает эту справку, --version версию программы.\n";
 }

@@ -4,6 +4,7 @@
 //             [--report-code TEXT] TEMPLATE -o OUTPUT
 //     report3 --pages PAGEFILE -o OUTPUT
 //     report3 --statement ID [--tables DIR] -o OUTPUT
+//     report3 --help | --version
 // Arguments arrive in UTF-8; the options hold texts in Windows-1251 and file
 // names as paths, every character kept.
 #include "report/ReportUnits.h"
@@ -29,6 +30,9 @@ struct TReport3Options {
     // The tables and the template of a statement; empty: the current directory.
     std::filesystem::path TablesDirectory;
     std::filesystem::path Output;
+    // --help or --version: nothing else is done.
+    bool Help = false;
+    bool Version = false;
 };
 
 // A command line that does not fit; the message says why (Windows-1251).

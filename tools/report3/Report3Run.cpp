@@ -26,11 +26,11 @@ bool FileExists(const std::filesystem::path& fileName) {
 } // namespace
 
 int RunReport3(const TReport3Options& given, const TReportServices& services,
-               std::ostream& errors) {
+               const TReport3Setting& setting, std::ostream& errors) {
     TReport3Options options = given;
     if (options.StatementID > 0) {
         try {
-            BindStatement(options, ProgramDirectory());
+            BindStatement(options, setting);
         } catch (const std::exception& error) {
             WriteLine(errors, error.what());
             return kExitFailure;
@@ -95,7 +95,7 @@ int RunReport3(const TReport3Options& given, const TReportServices& services,
 }
 
 int Report3Main(const std::vector<std::string>& arguments, const TReportServices& services,
-                std::ostream& errors) {
+                const TReport3Setting& setting, std::ostream& out, std::ostream& errors) {
     TReport3Options options;
     try {
         options = ParseReport3Arguments(arguments);
@@ -104,5 +104,13 @@ int Report3Main(const std::vector<std::string>& arguments, const TReportServices
         errors << Cp1251ToUtf8(Report3Usage());
         return kExitUsage;
     }
-    return RunReport3(options, services, errors);
+    if (options.Help) {
+        out << Cp1251ToUtf8(Report3Usage());
+        return kExitSuccess;
+    }
+    if (options.Version) {
+        out << "report3 " << setting.Version << '\n';
+        return kExitSuccess;
+    }
+    return RunReport3(options, services, setting, errors);
 }

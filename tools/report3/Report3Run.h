@@ -3,6 +3,7 @@
 // pages) and saves it. Messages go to `errors` in UTF-8, one per line.
 #include "report/ReportServices.h"
 #include "report3/Report3Options.h"
+#include "report3/Report3Setting.h"
 
 #include <ostream>
 
@@ -13,8 +14,9 @@ inline constexpr int kExitUsage = 2;
 
 // The exit status; every failure has been written to `errors`.
 int RunReport3(const TReport3Options& options, const TReportServices& services,
-               std::ostream& errors);
+               const TReport3Setting& setting, std::ostream& errors);
 
-// The whole command: arguments (UTF-8, after the program name) to exit status.
+// The whole command: arguments (UTF-8, after the program name) to exit
+// status. --help and --version answer on `out`.
 int Report3Main(const std::vector<std::string>& arguments, const TReportServices& services,
-                std::ostream& errors);
+                const TReport3Setting& setting, std::ostream& out, std::ostream& errors);

@@ -10,10 +10,12 @@
 
 #include <system_error>
 
-void BindStatement(TReport3Options& options, const std::filesystem::path& programDirectory) {
-    const std::filesystem::path directory =
-        options.TablesDirectory.empty() ? std::filesystem::path(".") : options.TablesDirectory;
-    TStore store(directory, programDirectory);
+void BindStatement(TReport3Options& options, const TReport3Setting& setting) {
+    std::filesystem::path directory = !options.TablesDirectory.empty()
+                                          ? options.TablesDirectory
+                                      : !setting.Tables.empty() ? setting.Tables
+                                                                : std::filesystem::path(".");
+    TStore store(directory, setting.EarnSources.empty() ? directory : setting.EarnSources);
     // Opening creates missing tables; a mistyped folder gets none of them.
     std::error_code error;
     if (!std::filesystem::is_regular_file(store.TablePath(TStoreTable::Documents), error)) {
