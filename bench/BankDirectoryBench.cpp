@@ -2,6 +2,7 @@
 // ZIP, reading the kept file at its first need, the start of the program
 // with and without a kept directory, and a BIK looked up while typing, in
 // the directory alone and in the bank editor with its lines.
+#include "controls/ActionRunner.h"
 #include "BenchApplication.h"
 #include "app/ProgramWindows.h"
 #include "bank/DirectoryReader.h"
@@ -151,7 +152,7 @@ void BM_BankEditorBIKKey(benchmark::State& state) {
     TStore store(Folders().with(), Folders().with() / "program");
     store.Open();
     TKeptBankDirectory kept(Folders().with());
-    TfmBankEditor editor(store, &kept);
+    TfmBankEditor editor(store, RunUserAction, &kept);
     auto* bik = editor.findChild<QLineEdit*>("eBIK");
     bik->setText("04452522");
     kept.Directory(); // read once before, as the first key of the day would

@@ -22,7 +22,7 @@ TProgramWindows::TProgramWindows(const std::filesystem::path& workingDirectory,
       fmDocumentEditor_(std::make_unique<TfmDocumentEditor>(fmMain_->Store(),
                                                             WithPreview(std::move(reportServices)),
                                                             workingDirectory, RunUserAction)),
-      referenceBooks_(std::make_unique<TReferenceBooks>(fmMain_->Store())),
+      referenceBooks_(std::make_unique<TReferenceBooks>(fmMain_->Store(), RunUserAction)),
       fmHelp_(std::make_unique<TfmHelp>()) {
     fmMain_->SetHelpWindow(fmHelp_.get());
     fmDocumentEditor_->SetBankDirectory(&referenceBooks_->BankDirectory());

@@ -3,6 +3,7 @@
 // typed into a new bank, taken from the screen with the window's frame
 // (run it under a virtual display with a window manager). The store is a
 // scratch folder; nothing of the user's is read or written.
+#include "controls/ActionRunner.h"
 #include "bank/DirectoryReader.h"
 #include "bank/KeptDirectory.h"
 #include "reference/ui/TfmBankEditor.h"
@@ -46,7 +47,7 @@ int main(int argc, char* argv[]) {
         std::cerr << error.what() << "\n";
         return 1;
     }
-    TfmBankEditor editor(store, &kept);
+    TfmBankEditor editor(store, RunUserAction, &kept);
     bool saved = false;
     QTimer::singleShot(300, &editor, [&] {
         auto* bik = editor.findChild<QLineEdit*>("eBIK");

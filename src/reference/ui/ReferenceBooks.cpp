@@ -1,8 +1,8 @@
 #include "reference/ui/ReferenceBooks.h"
 
-TReferenceBooks::TReferenceBooks(TStore& store, QWidget* parent)
-    : bankDirectory_(store.WorkingDirectory()), browser_(store, &bankDirectory_, parent),
-      bankEditor_(store, &bankDirectory_, parent), firmEditor_(store, parent) {}
+TReferenceBooks::TReferenceBooks(TStore& store, const TActionRunner& runner, QWidget* parent)
+    : bankDirectory_(store.WorkingDirectory()), browser_(store, runner, &bankDirectory_, parent),
+      bankEditor_(store, runner, &bankDirectory_, parent), firmEditor_(store, runner, parent) {}
 
 std::optional<std::int64_t> TReferenceBooks::Browse(const std::string& caption, TStoreTable table,
                                                     int slot, std::int64_t selectedID) {

@@ -14,7 +14,8 @@
 
 class TReferenceBooks {
 public:
-    explicit TReferenceBooks(TStore& store, QWidget* parent = nullptr);
+    // The windows run their user's actions through `runner`.
+    TReferenceBooks(TStore& store, const TActionRunner& runner, QWidget* parent = nullptr);
 
     // Lets the user choose a firm or a bank (table Firms or Banks) with the
     // record of selectedID (0 = none) preselected; slot is the table's

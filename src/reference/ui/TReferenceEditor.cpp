@@ -1,12 +1,12 @@
 #include "reference/ui/TReferenceEditor.h"
 
 #include "bank/BankChecks.h"
-#include "controls/DeferredErrors.h"
 #include "controls/MessageDialog.h"
 #include "controls/WindowStyle.h"
 #include "reference/ui/TextBoxGuard.h"
 #include "text/qt/QtCodec.h"
 
+#include <utility>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,8 +36,9 @@ void SaveTable(TStore& store, TStoreTable table) {
 
 } // namespace
 
-TReferenceEditor::TReferenceEditor(TStore& store, const TEditorLayout& layout, QWidget* parent)
-    : QDialog(parent), store_(store), table_(layout.Table),
+TReferenceEditor::TReferenceEditor(TStore& store, TActionRunner runner, const TEditorLayout& layout,
+                                   QWidget* parent)
+    : QDialog(parent), runner_(std::move(runner)), store_(store), table_(layout.Table),
       boxes_(layout.Boxes.begin(), layout.Boxes.end()) {
     setObjectName(layout.ObjectName);
     setWindowTitle(ToQString(layout.Caption));
@@ -72,7 +73,7 @@ TReferenceEditor::TReferenceEditor(TStore& store, const TEditorLayout& layout, Q
     setTabOrder(btnOK_, btnCancel_);
 
     connect(btnOK_, &QPushButton::clicked, this,
-            [this] { RunDeferringErrors([this] { BtnOKClick(); }); });
+            [this] { runner_([this] { BtnOKClick(); }); });
     connect(btnCancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -6,6 +6,7 @@
 // a question first: Нет goes back to the first box at fault. A save that
 // fails leaves the dialog open with the record changed in memory, and OK then
 // writes that same record again.
+#include "controls/ActionRunner.h"
 #include "reference/ReferenceChecks.h"
 #include "reference/ReferenceRecords.h"
 #include "reference/ReferenceRules.h"
@@ -41,7 +42,8 @@ struct TEditorLayout {
 
 class TReferenceEditor : public QDialog, public IReferenceEditor {
 public:
-    TReferenceEditor(TStore& store, const TEditorLayout& layout, QWidget* parent);
+    TReferenceEditor(TStore& store, TActionRunner runner, const TEditorLayout& layout,
+                     QWidget* parent);
 
     int GetRecordID() const override { return recordID_; }
     void SetRecordID(int id) override { recordID_ = id; }
@@ -54,6 +56,7 @@ protected:
     virtual void BoxesFilled() {}
 
 private:
+    TActionRunner runner_;
     // Whether the checked boxes pass or the user goes on all the same; on
     // Нет the first box at fault gets the focus.
     bool ConfirmChecks(const std::vector<std::string>& texts);

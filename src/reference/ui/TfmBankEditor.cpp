@@ -4,6 +4,7 @@
 #include "reference/ReferenceRules.h"
 #include "text/qt/QtCodec.h"
 
+#include <utility>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -44,8 +45,9 @@ void SetColour(QLabel& label, bool warning) {
 
 } // namespace
 
-TfmBankEditor::TfmBankEditor(TStore& store, TKeptBankDirectory* directory, QWidget* parent)
-    : TReferenceEditor(store, {"TfmBankEditor", "Банк", kClientHeight, TStoreTable::Banks, kBoxes},
+TfmBankEditor::TfmBankEditor(TStore& store, TActionRunner runner, TKeptBankDirectory* directory,
+                             QWidget* parent)
+    : TReferenceEditor(store, std::move(runner), {"TfmBankEditor", "Банк", kClientHeight, TStoreTable::Banks, kBoxes},
                        parent),
       directory_(directory) {
     lDirectory_ = new QLabel(this);

@@ -12,7 +12,7 @@ class QLabel;
 class TfmBankEditor : public TReferenceEditor {
 public:
     // `directory` (not owned) may be none: nothing is looked up then.
-    TfmBankEditor(TStore& store, TKeptBankDirectory* directory = nullptr,
+    TfmBankEditor(TStore& store, TActionRunner runner, TKeptBankDirectory* directory = nullptr,
                   QWidget* parent = nullptr);
 
 protected:

@@ -2,7 +2,6 @@
 
 #include "bank/DirectoryReader.h"
 #include "controls/ControlPictures.h"
-#include "controls/DeferredErrors.h"
 #include "controls/MessageDialog.h"
 #include "controls/VertGrid.h"
 #include "controls/WindowStyle.h"
@@ -11,6 +10,7 @@
 #include "text/Format.h"
 #include "text/qt/QtCodec.h"
 
+#include <utility>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -58,8 +58,9 @@ protected:
     }
 };
 
-TfmBrowser::TfmBrowser(TStore& store, TKeptBankDirectory* directory, QWidget* parent)
-    : QDialog(parent), store_(store), directory_(directory) {
+TfmBrowser::TfmBrowser(TStore& store, TActionRunner runner, TKeptBankDirectory* directory,
+                       QWidget* parent)
+    : QDialog(parent), runner_(std::move(runner)), store_(store), directory_(directory) {
     setObjectName("TfmBrowser");
     SetWindowFont(*this);
     resize(kClientWidth, kClientHeight);
@@ -106,13 +107,13 @@ TfmBrowser::TfmBrowser(TStore& store, TKeptBankDirectory* directory, QWidget* pa
     layout->addWidget(list_);
 
     connect(btnAdd, &QToolButton::clicked, this,
-            [this] { RunDeferringErrors([this] { BtnAddClick(); }); });
+            [this] { runner_([this] { BtnAddClick(); }); });
     connect(btnEdit, &QToolButton::clicked, this,
-            [this] { RunDeferringErrors([this] { BtnEditClick(); }); });
+            [this] { runner_([this] { BtnEditClick(); }); });
     connect(btnDelete, &QToolButton::clicked, this,
-            [this] { RunDeferringErrors([this] { BtnDeleteClick(); }); });
+            [this] { runner_([this] { BtnDeleteClick(); }); });
     connect(btnBikDirectory_, &QToolButton::clicked, this,
-            [this] { RunDeferringErrors([this] { BtnBikDirectoryClick(); }); });
+            [this] { runner_([this] { BtnBikDirectoryClick(); }); });
     list_->installEventFilter(this);
     list_->viewport()->installEventFilter(this);
 }
@@ -120,7 +121,7 @@ TfmBrowser::TfmBrowser(TStore& store, TKeptBankDirectory* directory, QWidget* pa
 bool TfmBrowser::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-        RunDeferringErrors([this, at] { ListDblClick(at); });
+        runner_([this, at] { ListDblClick(at); });
         return true;
     }
     if (watched == list_ && event->type() == QEvent::KeyPress) {
@@ -128,7 +129,7 @@ bool TfmBrowser::eventFilter(QObject* watched, QEvent* event) {
         switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            RunDeferringErrors([this] { Choose(); });
+            runner_([this] { Choose(); });
             return true;
         case Qt::Key_Escape:
             reject();

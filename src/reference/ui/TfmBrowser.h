@@ -11,6 +11,7 @@
 // a file as it is published ("Справочник БИК…"); the directory read
 // replaces the one kept in the working folder.
 #include "bank/KeptDirectory.h"
+#include "controls/ActionRunner.h"
 #include "reference/ReferenceRules.h"
 #include "reference/ui/IReferenceEditor.h"
 #include "store/Store.h"
@@ -37,9 +38,10 @@ struct TBrowserSetup {
 
 class TfmBrowser : public QDialog {
 public:
-    // `directory` (not owned) is the one the banks' list loads; none = no loading.
-    explicit TfmBrowser(TStore& store, TKeptBankDirectory* directory = nullptr,
-                        QWidget* parent = nullptr);
+    // Every click and key of the user runs through `runner`. `directory`
+    // (not owned) is the one the banks' list loads; none = no loading.
+    TfmBrowser(TStore& store, TActionRunner runner, TKeptBankDirectory* directory = nullptr,
+               QWidget* parent = nullptr);
 
     // Shows the list modally. True when the user chose a record; SelectedID()
     // is then its ID, and after a cancel the ID the request preselected.
@@ -56,6 +58,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    TActionRunner runner_;
     void FormShow();
     // What the list shows of the table now.
     std::vector<TListedRecord> RecordsToShow();

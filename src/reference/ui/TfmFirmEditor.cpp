@@ -14,6 +14,6 @@ constexpr TEditorBox kBoxes[] = {
 
 } // namespace
 
-TfmFirmEditor::TfmFirmEditor(TStore& store, QWidget* parent)
-    : TReferenceEditor(store, {"TfmFirmEditor", "Организация", 221, TStoreTable::Firms, kBoxes},
+TfmFirmEditor::TfmFirmEditor(TStore& store, TActionRunner runner, QWidget* parent)
+    : TReferenceEditor(store, std::move(runner), {"TfmFirmEditor", "Организация", 221, TStoreTable::Firms, kBoxes},
                        parent) {}

@@ -5,5 +5,5 @@
 
 class TfmFirmEditor : public TReferenceEditor {
 public:
-    TfmFirmEditor(TStore& store, QWidget* parent = nullptr);
+    TfmFirmEditor(TStore& store, TActionRunner runner, QWidget* parent = nullptr);
 };

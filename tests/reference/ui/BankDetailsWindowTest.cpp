@@ -1,6 +1,7 @@
 // The reference windows with bank details: the question OK asks about
 // numbers that fail their checks, answered both ways, the bank editor's
 // lines from the directory of banks, and the browser loading a directory.
+#include "controls/ActionRunner.h"
 #include "bank/DirectoryReader.h"
 #include "bank/KeptDirectory.h"
 #include "reference/ReferenceRecords.h"
@@ -72,7 +73,7 @@ protected:
 TEST_F(BankDetails, AFirmsWrongINNIsAskedAboutNoGoesBackYesSaves) {
     const int id = AddFirm("Вектор");
     const std::string before = Firms();
-    TfmFirmEditor editor(*store_);
+    TfmFirmEditor editor(*store_, RunUserAction);
     editor.SetRecordID(id);
     WhenModal("TfmFirmEditor", [&](QWidget& w) {
         auto& inn = Child<QLineEdit>(w, "eINN");
@@ -95,7 +96,7 @@ TEST_F(BankDetails, AFirmsWrongINNIsAskedAboutNoGoesBackYesSaves) {
 TEST_F(BankDetails, ABankEditorNamesEveryFaultAndGoesBackToTheFirst) {
     const int id = AddBank("Банк");
     const std::string before = Banks();
-    TfmBankEditor editor(*store_);
+    TfmBankEditor editor(*store_, RunUserAction);
     editor.SetRecordID(id);
     WhenModal("TfmBankEditor", [&](QWidget& w) {
         auto& bik = Child<QLineEdit>(w, "eBIK");
@@ -130,7 +131,7 @@ TEST_F(BankDetails, ABankEditorNamesEveryFaultAndGoesBackToTheFirst) {
 }
 
 TEST_F(BankDetails, RightNumbersAreNotAskedAbout) {
-    TfmBankEditor editor(*store_);
+    TfmBankEditor editor(*store_, RunUserAction);
     WhenModal("TfmBankEditor", [](QWidget& w) {
         TypeText(Child<QLineEdit>(w, "eName"), "Банк");
         TypeText(Child<QLineEdit>(w, "eBIK"), "044525974");
@@ -154,7 +155,7 @@ protected:
 
 TEST_F(DirectoryWindows, TheBankEditorShowsTheDirectorysEntryAndFillsAnEmptyName) {
     kept_->Replace(ReadDirectoryFile(Excerpt("excerpt.xml")));
-    TfmBankEditor editor(*store_, kept_.get());
+    TfmBankEditor editor(*store_, RunUserAction, kept_.get());
     WhenModal("TfmBankEditor", [](QWidget& w) {
         auto& bik = Child<QLineEdit>(w, "eBIK");
         TypeText(bik, "04452522");
@@ -193,7 +194,7 @@ TEST_F(DirectoryWindows, TheBankEditorShowsTheDirectorysEntryAndFillsAnEmptyName
 
 TEST_F(DirectoryWindows, ADirectoryLoadedSinceTheLastShowingShowsForTheSameBank) {
     const int id = AddBank("Сбербанк");
-    TfmBankEditor editor(*store_, kept_.get());
+    TfmBankEditor editor(*store_, RunUserAction, kept_.get());
     editor.SetRecordID(id);
     WhenModal("TfmBankEditor", [](QWidget& w) {
         EXPECT_EQ(Text(w, "LBikDirectory"), "");
@@ -211,7 +212,7 @@ TEST_F(DirectoryWindows, ADirectoryLoadedSinceTheLastShowingShowsForTheSameBank)
 
 TEST_F(DirectoryWindows, ADamagedKeptDirectorySaysSoInTheBankEditor) {
     testing_support::WriteFile(kept_->Path(), "BIKDirectory 1\n");
-    TfmBankEditor editor(*store_, kept_.get());
+    TfmBankEditor editor(*store_, RunUserAction, kept_.get());
     WhenModal("TfmBankEditor", [](QWidget& w) {
         TypeText(Child<QLineEdit>(w, "eBIK"), "044525225");
         EXPECT_EQ(Text(w, "LBikDirectory"), "Справочник БИК \"BIKDirectory.txt\" не читается: "
@@ -240,8 +241,8 @@ void PickFile(QWidget& dialog, const std::filesystem::path& file) {
 } // namespace
 
 TEST_F(DirectoryWindows, TheBrowserOfBanksLoadsADirectoryAndKeepsIt) {
-    TfmBrowser browser(*store_, kept_.get());
-    TfmBankEditor editor(*store_, kept_.get());
+    TfmBrowser browser(*store_, RunUserAction, kept_.get());
+    TfmBankEditor editor(*store_, RunUserAction, kept_.get());
     std::string message;
     WhenModal("TfmBrowser", [&](QWidget& w) {
         auto& button = Child<QAbstractButton>(w, "BtnBikDirectory");
@@ -269,7 +270,7 @@ TEST_F(DirectoryWindows, AFileThatIsNotADirectoryLeavesTheKeptOneAsItWas) {
     kept_->Replace(ReadDirectoryFile(Excerpt("excerpt.xml")));
     const std::string before = testing_support::ReadFile(kept_->Path());
     testing_support::WriteFile(work_ / "other.xml", "<?xml version=\"1.0\"?><Workbook/>");
-    TfmBrowser browser(*store_, kept_.get());
+    TfmBrowser browser(*store_, RunUserAction, kept_.get());
     std::string error;
     WhenModal("TfmBrowser", [&](QWidget& w) {
         WhenModal("OpenDialog", [&](QWidget& dialog) { PickFile(dialog, work_ / "other.xml"); });
@@ -286,7 +287,7 @@ TEST_F(DirectoryWindows, AFileThatIsNotADirectoryLeavesTheKeptOneAsItWas) {
 TEST_F(DirectoryWindows, AnOlderDirectoryReplacesTheKeptOneOnlyWhenTheUserSaysSo) {
     kept_->Replace(
         TBankDirectory("2020-01-01", {{"044525225", "Новее", "", "", "", false, false}}));
-    TfmBrowser browser(*store_, kept_.get());
+    TfmBrowser browser(*store_, RunUserAction, kept_.get());
     std::string question;
     WhenModal("TfmBrowser", [&](QWidget& w) {
         WhenModal("OpenDialog", [&](QWidget& dialog) {
@@ -306,7 +307,7 @@ TEST_F(DirectoryWindows, AnOlderDirectoryReplacesTheKeptOneOnlyWhenTheUserSaysSo
 }
 
 TEST_F(DirectoryWindows, TheBrowserOfFirmsHasNoDirectoryButton) {
-    TfmBrowser browser(*store_, kept_.get());
+    TfmBrowser browser(*store_, RunUserAction, kept_.get());
     WhenModal("TfmBrowser", [](QWidget& w) {
         EXPECT_FALSE(Child<QAbstractButton>(w, "BtnBikDirectory").isVisible());
         QTest::keyClick(&Child<QWidget>(w, "List"), Qt::Key_Escape);

@@ -1,5 +1,6 @@
 // The reference browser driven as a user drives it, opened the way the
 // statement editor opens it; the table files are checked afterwards.
+#include "controls/ActionRunner.h"
 #include "controls/VertGrid.h"
 #include "reference/ReferenceRecords.h"
 #include "reference/ReferenceTestSupport.h"
@@ -84,9 +85,9 @@ class Browser : public TReferenceTest {
 protected:
     void SetUp() override {
         TReferenceTest::SetUp();
-        browser_ = std::make_unique<TfmBrowser>(*store_);
-        firmEditor_ = std::make_unique<TfmFirmEditor>(*store_);
-        bankEditor_ = std::make_unique<TfmBankEditor>(*store_);
+        browser_ = std::make_unique<TfmBrowser>(*store_, RunUserAction);
+        firmEditor_ = std::make_unique<TfmFirmEditor>(*store_, RunUserAction);
+        bankEditor_ = std::make_unique<TfmBankEditor>(*store_, RunUserAction);
     }
 
     // The request the statement editor makes for its paying firm.
@@ -385,7 +386,7 @@ TEST_F(Browser, ANewRecordLeftInMemoryByAFailedSaveIsListedAfterCancel) {
 
 TEST_F(Browser, TheStatementEditorAddsABankAndChoosesIt) {
     const int first = AddBank("Первый");
-    TReferenceBooks books(*store_);
+    TReferenceBooks books(*store_, RunUserAction);
     WhenModal("TfmBrowser", [](QWidget& w) {
         EXPECT_EQ(FromQString(w.windowTitle()), "Выберите банк-получатель");
         WhenModal("TfmBankEditor", [](QWidget& editor) {
@@ -441,7 +442,7 @@ TEST_F(Browser, ATableThatFailedToLoadRaisesTheStoresErrorAndIsNotWritten) {
     testing_support::WriteFile(store_->TablePath(TStoreTable::Firms), broken);
     store_ = std::make_unique<TStore>(work_.path(), program_.path());
     ASSERT_EQ(store_->Open().size(), 1u);
-    TfmBrowser browser(*store_);
+    TfmBrowser browser(*store_, RunUserAction);
     EXPECT_THROW(browser.Execute(FirmRequest()), EStoreError);
     EXPECT_FALSE(browser.isVisible());
     EXPECT_EQ(FileBytes(TStoreTable::Firms), broken);

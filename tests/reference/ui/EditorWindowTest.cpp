@@ -1,5 +1,6 @@
 // The firm and bank editors driven as a user drives them: keys, clicks and
 // pastes, with the table files checked byte for byte afterwards.
+#include "controls/ActionRunner.h"
 #include "reference/ReferenceRecords.h"
 #include "reference/ReferenceTestSupport.h"
 #include "reference/ui/TfmBankEditor.h"
@@ -48,7 +49,7 @@ using FirmEditor = TReferenceTest;
 using BankEditor = TReferenceTest;
 
 TEST_F(FirmEditor, ShowsItsNamesCaptionAndSize) {
-    TfmFirmEditor editor(*store_);
+    TfmFirmEditor editor(*store_, RunUserAction);
     EXPECT_EQ(editor.objectName(), "TfmFirmEditor");
     EXPECT_EQ(FromQString(editor.windowTitle()), "Организация");
     EXPECT_EQ(editor.size(), QSize(379, 221));
@@ -69,7 +70,7 @@ TEST_F(FirmEditor, ShowsItsNamesCaptionAndSize) {
 
 TEST_F(FirmEditor, OkStopsAtTheFirstEmptyBoxWithoutAMessage) {
     const std::string before = FileBytes(TStoreTable::Firms);
-    TfmFirmEditor editor(*store_);
+    TfmFirmEditor editor(*store_, RunUserAction);
     WhenModal("TfmFirmEditor", [](QWidget& w) {
         EXPECT_TRUE(HasFocus(w, "eName"));
         Click(w, "BtnOK");
@@ -91,7 +92,7 @@ TEST_F(FirmEditor, OkStopsAtTheFirstEmptyBoxWithoutAMessage) {
 
 TEST_F(FirmEditor, EnterWalksTheBoxesToOkAndASecondEnterSavesANewFirm) {
     AddFirm("Прежняя");
-    TfmFirmEditor editor(*store_);
+    TfmFirmEditor editor(*store_, RunUserAction);
     WhenModal("TfmFirmEditor", [](QWidget& w) {
         const std::pair<const char*, const char*> typed[] = {{"eName", "ООО \"Вектор\""},
                                                              {"eINN", "7707083893"},
@@ -126,7 +127,7 @@ TEST_F(FirmEditor, EditingKeepsTheFieldsItDoesNotShow) {
     store_->SaveFirms();
     const std::string before = FileBytes(TStoreTable::Firms);
 
-    TfmFirmEditor editor(*store_);
+    TfmFirmEditor editor(*store_, RunUserAction);
     editor.SetRecordID(id);
     WhenModal("TfmFirmEditor", [](QWidget& w) {
         EXPECT_EQ(Text(w, "eName"), "Старое имя");
@@ -146,7 +147,7 @@ TEST_F(FirmEditor, EditingKeepsTheFieldsItDoesNotShow) {
 TEST_F(FirmEditor, CancelAfterTypingChangesNothing) {
     const int id = AddFirm("Имя");
     const std::string before = FileBytes(TStoreTable::Firms);
-    TfmFirmEditor editor(*store_);
+    TfmFirmEditor editor(*store_, RunUserAction);
     editor.SetRecordID(id);
     WhenModal("TfmFirmEditor", [](QWidget& w) {
         TypeText(Child<QLineEdit>(w, "eName"), " и ещё");
@@ -158,7 +159,7 @@ TEST_F(FirmEditor, CancelAfterTypingChangesNothing) {
 }
 
 TEST_F(FirmEditor, RefusedKeysAreNotTypedAndLeaveTheSelectionAlone) {
-    TfmFirmEditor editor(*store_);
+    TfmFirmEditor editor(*store_, RunUserAction);
     WhenModal("TfmFirmEditor", [](QWidget& w) {
         auto& name = Child<QLineEdit>(w, "eName");
         TypeText(name, "a'b<c>d^e");
@@ -181,7 +182,7 @@ TEST_F(FirmEditor, RefusedKeysAreNotTypedAndLeaveTheSelectionAlone) {
 }
 
 TEST_F(FirmEditor, PastedTextLosesWhatCouldNotBeTypedAndIsKeptToTheFieldWidth) {
-    TfmFirmEditor editor(*store_);
+    TfmFirmEditor editor(*store_, RunUserAction);
     WhenModal("TfmFirmEditor", [](QWidget& w) {
         Paste(Child<QLineEdit>(w, "eName"), "ООО <Ромашка>\r\n'Лютик'^");
         EXPECT_EQ(Text(w, "eName"), "ООО РомашкаЛютик");
@@ -217,7 +218,7 @@ TEST_F(FirmEditor, ANameLongerThanAnOldFileAllowsIsCutToItsWidth) {
         "</FIELDS><PARAMS AUTOINCVALUE=\"1\"/></METADATA><ROWDATA></ROWDATA></DATAPACKET>");
     store_ = std::make_unique<TStore>(work_.path(), program_.path());
     ASSERT_TRUE(store_->Open().empty());
-    TfmFirmEditor editor(*store_);
+    TfmFirmEditor editor(*store_, RunUserAction);
     WhenModal("TfmFirmEditor", [](QWidget& w) {
         TypeText(Child<QLineEdit>(w, "eName"), "Торговый дом");
         EXPECT_EQ(Text(w, "eName"), "Торговый д");
@@ -234,7 +235,7 @@ TEST_F(FirmEditor, ANameLongerThanAnOldFileAllowsIsCutToItsWidth) {
 TEST_F(FirmEditor, AFailedSaveKeepsTheDialogOpenAndOkAgainSavesTheSameNewFirm) {
     AddFirm("Первая");
     const std::string before = FileBytes(TStoreTable::Firms);
-    TfmFirmEditor editor(*store_);
+    TfmFirmEditor editor(*store_, RunUserAction);
     WhenModal("TfmFirmEditor", [&](QWidget& w) {
         for (const char* box : {"eName", "eCreditAccount", "eAccount"}) {
             TypeText(Child<QLineEdit>(w, box), "1");
@@ -264,7 +265,7 @@ TEST_F(FirmEditor, AFailedSaveKeepsTheDialogOpenAndOkAgainSavesTheSameNewFirm) {
 TEST_F(FirmEditor, ARecordThatVanishedMakesOkDoNothing) {
     AddFirm("Есть");
     const std::string before = FileBytes(TStoreTable::Firms);
-    TfmFirmEditor editor(*store_);
+    TfmFirmEditor editor(*store_, RunUserAction);
     editor.SetRecordID(7);
     WhenModal("TfmFirmEditor", [](QWidget& w) {
         EXPECT_EQ(Text(w, "eName"), "");
@@ -283,7 +284,7 @@ TEST_F(FirmEditor, ARecordThatVanishedMakesOkDoNothing) {
 
 TEST_F(BankEditor, ShowsItsFieldsAndTakesNoBlanksInNumbers) {
     const int id = AddBank("Банк", "044525225", "30101");
-    TfmBankEditor editor(*store_);
+    TfmBankEditor editor(*store_, RunUserAction);
     EXPECT_EQ(FromQString(editor.windowTitle()), "Банк");
     // Taller than the firm editor's boxes need: three lines from the
     // directory of banks go under the boxes.
@@ -312,7 +313,7 @@ TEST_F(BankEditor, ATableThatFailedToLoadRaisesTheStoresErrorAndIsNotWritten) {
     testing_support::WriteFile(store_->TablePath(TStoreTable::Banks), broken);
     store_ = std::make_unique<TStore>(work_.path(), program_.path());
     ASSERT_EQ(store_->Open().size(), 1u);
-    TfmBankEditor editor(*store_);
+    TfmBankEditor editor(*store_, RunUserAction);
     try {
         editor.Execute();
         ADD_FAILURE() << "no error";
