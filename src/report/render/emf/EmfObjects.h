@@ -1,7 +1,7 @@
 #pragma once
 // Pens, brushes and fonts as a metafile creates them, made into their Qt
 // counterparts for the player.
-#include "report/render/EmfReader.h"
+#include "report/render/emf/EmfReader.h"
 
 #include <QBrush>
 #include <QFont>

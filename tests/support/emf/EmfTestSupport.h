@@ -1,8 +1,8 @@
 #pragma once
 // Pictures for the metafile tests: images to draw on, pixel comparison, and
 // hand-made files with the records other programs write.
-#include "report/render/EmfMetafile.h"
-#include "report/render/EmfWriter.h"
+#include "report/render/emf/EmfMetafile.h"
+#include "report/render/emf/EmfWriter.h"
 
 #include <QImage>
 #include <QPainter>

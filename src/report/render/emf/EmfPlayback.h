@@ -2,9 +2,9 @@
 // The player's state while it plays one file: the file's device context,
 // its objects, and how logical units reach the painter. Shared by the
 // player's files (records, shapes, text).
-#include "report/render/EmfFormat.h"
-#include "report/render/EmfObjects.h"
-#include "report/render/EmfReader.h"
+#include "report/render/emf/EmfFormat.h"
+#include "report/render/emf/EmfObjects.h"
+#include "report/render/emf/EmfReader.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,7 +1,7 @@
-#include "report/render/EmfBitmap.h"
-#include "report/render/EmfFormat.h"
-#include "report/render/EmfReader.h"
-#include "report/render/EmfWriter.h"
+#include "report/render/emf/EmfBitmap.h"
+#include "report/render/emf/EmfFormat.h"
+#include "report/render/emf/EmfReader.h"
+#include "report/render/emf/EmfWriter.h"
 
 #include <QPainter>
 

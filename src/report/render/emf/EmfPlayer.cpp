@@ -1,6 +1,6 @@
-#include "report/render/EmfPlayer.h"
-#include "report/render/EmfBitmap.h"
-#include "report/render/EmfPlayback.h"
+#include "report/render/emf/EmfPlayer.h"
+#include "report/render/emf/EmfBitmap.h"
+#include "report/render/emf/EmfPlayback.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,8 +1,8 @@
 // Malformed metafiles are refused with a message that says so; damaged or
 // unknown records inside a sound file are skipped and the rest is drawn.
 #include "report/ReportError.h"
-#include "report/render/EmfFormat.h"
-#include "report/render/EmfTestSupport.h"
+#include "report/render/emf/EmfFormat.h"
+#include "support/emf/EmfTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Writes EMF records little-endian into a byte string, and wraps finished
 // records into a whole file with its header and end record.
-#include "report/render/EmfFormat.h"
+#include "report/render/emf/EmfFormat.h"
 
 #include <cstddef>
 #include <cstdint>

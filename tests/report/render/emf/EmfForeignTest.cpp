@@ -1,7 +1,7 @@
 // Records that other programs write and this program does not: map modes,
 // polygons, ellipses, ANSI text, bitmaps, clipping, world transforms, paths.
-#include "report/render/EmfFormat.h"
-#include "report/render/EmfTestSupport.h"
+#include "report/render/emf/EmfFormat.h"
+#include "support/emf/EmfTestSupport.h"
 #include "text/qt/QtCodec.h"
 
 #include <gtest/gtest.h>

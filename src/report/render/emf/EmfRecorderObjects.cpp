@@ -1,7 +1,7 @@
 // Pens, brushes and fonts: each is created and selected only when it
 // differs from the one in use.
-#include "report/render/EmfObjects.h"
-#include "report/render/EmfPaintEngine.h"
+#include "report/render/emf/EmfObjects.h"
+#include "report/render/emf/EmfPaintEngine.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
-#include "report/render/EmfRecorder.h"
-#include "report/render/EmfPaintEngine.h"
+#include "report/render/emf/EmfRecorder.h"
+#include "report/render/emf/EmfPaintEngine.h"
 
 #include <QPainterPath>
 

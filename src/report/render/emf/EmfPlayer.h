@@ -1,7 +1,7 @@
 #pragma once
 // Plays EMF records onto a QPainter, the picture's frame stretched into a
 // target rectangle. Records that cannot be drawn are skipped.
-#include "report/render/EmfReader.h"
+#include "report/render/emf/EmfReader.h"
 
 #include <QRectF>
 

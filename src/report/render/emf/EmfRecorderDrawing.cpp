@@ -1,6 +1,6 @@
 // Shapes, images and text written as records.
-#include "report/render/EmfBitmap.h"
-#include "report/render/EmfPaintEngine.h"
+#include "report/render/emf/EmfBitmap.h"
+#include "report/render/emf/EmfPaintEngine.h"
 
 #include <QPainterPath>
 #include <QPixmap>

@@ -1,9 +1,9 @@
 #pragma once
 // The paint engine that writes EMF records, shared by the recorder's files
 // (state and transforms, objects, drawing).
-#include "report/render/EmfFormat.h"
-#include "report/render/EmfRecorder.h"
-#include "report/render/EmfWriter.h"
+#include "report/render/emf/EmfFormat.h"
+#include "report/render/emf/EmfRecorder.h"
+#include "report/render/emf/EmfWriter.h"
 
 #include <QFontMetricsF>
 #include <QPaintEngine>

@@ -1,4 +1,4 @@
-#include "report/render/EmfTestSupport.h"
+#include "support/emf/EmfTestSupport.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "report/render/EmfObjects.h"
-#include "report/render/EmfBitmap.h"
-#include "report/render/EmfFormat.h"
+#include "report/render/emf/EmfObjects.h"
+#include "report/render/emf/EmfBitmap.h"
+#include "report/render/emf/EmfFormat.h"
 
 #include <QFontMetricsF>
 

@@ -1,8 +1,8 @@
 // A metafile written by the program is opened by a converter that nobody
 // here wrote (emf2svg-conv, Debian package emf2svg): it reads the file and
 // the SVG it makes holds the Russian texts and the drawing's shapes.
-#include "report/render/EmfTestSupport.h"
 #include "support/TestSupport.h"
+#include "support/emf/EmfTestSupport.h"
 #include "text/qt/QtCodec.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "report/render/EmfWriter.h"
+#include "report/render/emf/EmfWriter.h"
 
 #include <bit>
 #include <cstring>

@@ -1,7 +1,7 @@
-#include "report/render/EmfPicture.h"
+#include "report/render/emf/EmfPicture.h"
 
 #include "report/Base64.h"
-#include "report/render/EmfMetafile.h"
+#include "report/render/emf/EmfMetafile.h"
 
 #include <exception>
 

@@ -1,6 +1,6 @@
 // Text of the file, drawn in the painter's pixels wherever the drawing is
 // upright.
-#include "report/render/EmfPlayback.h"
+#include "report/render/emf/EmfPlayback.h"
 #include "text/qt/QtCodec.h"
 
 #include <QFontMetricsF>

@@ -1,5 +1,5 @@
 // Lines, polygons, curves, arcs and paths of the file.
-#include "report/render/EmfPlayback.h"
+#include "report/render/emf/EmfPlayback.h"
 
 #include <algorithm>
 #include <cmath>

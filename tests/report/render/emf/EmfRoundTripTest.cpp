@@ -3,8 +3,8 @@
 // comparison is exact: the file keeps positions to 1/48 pixel and the
 // player draws in the target's own pixels.
 #include "report/ReportError.h"
-#include "report/render/EmfReader.h"
-#include "report/render/EmfTestSupport.h"
+#include "report/render/emf/EmfReader.h"
+#include "support/emf/EmfTestSupport.h"
 #include "text/qt/QtCodec.h"
 
 #include <QPainterPath>

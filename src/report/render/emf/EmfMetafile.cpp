@@ -1,11 +1,11 @@
-#include "report/render/EmfMetafile.h"
+#include "report/render/emf/EmfMetafile.h"
 #include "report/NumberText.h"
 #include "report/ReportError.h"
-#include "report/render/EmfFormat.h"
-#include "report/render/EmfPlayer.h"
-#include "report/render/EmfReader.h"
-#include "report/render/EmfRecorder.h"
-#include "report/render/EmfWriter.h"
+#include "report/render/emf/EmfFormat.h"
+#include "report/render/emf/EmfPlayer.h"
+#include "report/render/emf/EmfReader.h"
+#include "report/render/emf/EmfRecorder.h"
+#include "report/render/emf/EmfWriter.h"
 
 struct TEmfMetafileState {
     TEmfHeader header;

@@ -1,7 +1,7 @@
-#include "report/render/EmfReader.h"
+#include "report/render/emf/EmfReader.h"
 #include "report/NumberText.h"
 #include "report/ReportError.h"
-#include "report/render/EmfFormat.h"
+#include "report/render/emf/EmfFormat.h"
 
 #include <bit>
 #include <cmath>
