@@ -1,6 +1,6 @@
 #include "report/render/emf/EmfBitmap.h"
+#include "report/render/emf/EmfBitmapViews.h"
 #include "report/render/emf/EmfFormat.h"
-#include "report/render/emf/EmfReader.h"
 #include "report/render/emf/EmfWriter.h"
 
 #include <QPainter>
@@ -11,37 +11,31 @@
 
 namespace {
 
-constexpr std::uint32_t kBiRgb = 0;
-constexpr std::uint32_t kBiBitfields = 3;
-constexpr std::uint32_t kInfoHeaderSize = 40;
-
-QRgb PaletteColor(const TEmfRecord& info, std::uint32_t paletteOffset, std::uint32_t entries,
-                  std::uint32_t index) {
+QRgb PaletteColor(const TEmfBitmapInfo& info, std::uint32_t entries, std::uint32_t index) {
     if (index >= entries) {
         return qRgb(0, 0, 0);
     }
-    const std::uint32_t quad = info.U32(paletteOffset + 4 * index);
+    const std::uint32_t quad = info.Color(index);
     return qRgb((quad >> 16) & 0xFF, (quad >> 8) & 0xFF, quad & 0xFF);
 }
 
 } // namespace
 
 QImage DecodeDib(std::string_view infoBytes, std::string_view bitsBytes, bool alpha) {
-    const TEmfRecord info(infoBytes);
-    const std::uint32_t headerSize = info.U32(0);
-    if (headerSize < kInfoHeaderSize || !info.Has(headerSize)) {
+    const TEmfBitmapInfo info(infoBytes);
+    if (!info.Complete()) {
         return {};
     }
-    const std::int64_t width = info.I32(4);
-    const std::int64_t signedHeight = info.I32(8);
-    const std::uint32_t bitCount = info.U16(14);
-    const std::uint32_t compression = info.U32(16);
+    const std::int64_t width = info.Width();
+    const std::int64_t signedHeight = info.Height();
+    const std::uint32_t bitCount = info.BitCount();
+    const std::uint32_t compression = info.Compression();
     const std::int64_t height = signedHeight < 0 ? -signedHeight : signedHeight;
     if (width <= 0 || height <= 0 || width * height > emf::kMaxPixels) {
         return {};
     }
-    if (compression != kBiRgb &&
-        !(compression == kBiBitfields && (bitCount == 16 || bitCount == 32))) {
+    if (compression != emf::kBiRgb &&
+        !(compression == emf::kBiBitfields && (bitCount == 16 || bitCount == 32))) {
         return {};
     }
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 &&
@@ -54,22 +48,20 @@ QImage DecodeDib(std::string_view infoBytes, std::string_view bitsBytes, bool al
     }
     std::uint32_t paletteEntries = 0;
     if (bitCount <= 8) {
-        const std::uint32_t used = info.U32(32);
+        const std::uint32_t used = info.ColorsUsed();
         paletteEntries = used == 0 || used > (1u << bitCount) ? 1u << bitCount : used;
-        if (!info.HasArray(headerSize, paletteEntries, 4)) {
+        if (!info.HasColors(paletteEntries)) {
             return {};
         }
     }
     // Masks of 16-bit pixels: 5-5-5 unless given after the header.
     std::uint32_t masks[3] = {0x7C00, 0x03E0, 0x001F};
-    if (compression == kBiBitfields) {
-        // Larger headers hold the masks themselves; the plain one is followed by them.
-        const std::uint32_t at = headerSize >= 52 ? 40 : headerSize;
-        if (!info.HasArray(at, 3, 4)) {
+    if (compression == emf::kBiBitfields) {
+        if (!info.HasMasks()) {
             return {};
         }
         for (int i = 0; i < 3; ++i) {
-            masks[i] = info.U32(at + 4 * i);
+            masks[i] = info.Mask(i);
         }
     } else if (bitCount == 32) {
         masks[0] = 0xFF0000;
@@ -97,7 +89,7 @@ QImage DecodeDib(std::string_view infoBytes, std::string_view bitsBytes, bool al
                 const std::uint32_t byte = bits.U8(base + static_cast<std::size_t>(bit / 8));
                 const std::uint32_t shift = 8 - bitCount - static_cast<std::uint32_t>(bit % 8);
                 const std::uint32_t index = (byte >> shift) & ((1u << bitCount) - 1);
-                color = PaletteColor(info, headerSize, paletteEntries, index);
+                color = PaletteColor(info, paletteEntries, index);
                 break;
             }
             case 24: {
@@ -142,12 +134,12 @@ TDib EncodeDib(const QImage& image) {
         painter.drawImage(0, 0, image);
     }
     TEmfWriter header;
-    header.U32(kInfoHeaderSize);
+    header.U32(emf::kBitmapInfoHeaderSize);
     header.I32(flat.width());
     header.I32(flat.height());
     header.U16(1);
     header.U16(32);
-    header.U32(kBiRgb);
+    header.U32(emf::kBiRgb);
     header.U32(static_cast<std::uint32_t>(flat.width() * flat.height() * 4));
     header.I32(3780); // 96 dpi in pixels per metre
     header.I32(3780);

@@ -1,6 +1,7 @@
 #pragma once
 // Record types and constants of the enhanced-metafile format, as Windows
 // writes them, and the bounds the reader holds every file to.
+#include <cstddef>
 #include <cstdint>
 
 namespace emf {
@@ -157,6 +158,14 @@ constexpr std::uint32_t kMwtIdentity = 1;
 constexpr std::uint32_t kMwtLeftMultiply = 2;
 constexpr std::uint32_t kMwtRightMultiply = 3;
 constexpr std::uint32_t kMwtSet = 4;
+
+// Fonts: the characters of a face name, its terminating 0 included.
+constexpr std::size_t kFaceNameLength = 32;
+
+// Bitmap headers: the plain header's size, and the forms of pixels.
+constexpr std::uint32_t kBitmapInfoHeaderSize = 40;
+constexpr std::uint32_t kBiRgb = 0;
+constexpr std::uint32_t kBiBitfields = 3;
 
 // Raster operations used for fills without a source bitmap.
 constexpr std::uint32_t kRopBlackness = 0x00000042;

@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 
 #include <algorithm>
+#include <type_traits>
 
 namespace {
 
@@ -26,17 +27,26 @@ QColor EmfColor(std::uint32_t value) {
                   static_cast<int>((value >> 16) & 0xFF));
 }
 
-std::optional<TEmfObject> ReadEmfPen(const TEmfRecord& record, bool extended) {
-    if (!record.Has(extended ? 52 : 28)) {
+namespace {
+
+// Both pen records: the plain one gives cosmetic pens of width 0 or 1 and
+// wider geometric ones; the extended one says which, and may carry the
+// dashes of a user style.
+template <class TPenRecord> std::optional<TEmfObject> ReadPen(const TPenRecord& record) {
+    constexpr bool extended = std::is_same_v<TPenRecord, TEmrExtCreatePen>;
+    if (!record.Complete()) {
         return std::nullopt;
     }
-    const std::size_t at = extended ? 28 : 12;
-    const std::uint32_t style = record.U32(at);
-    const double width = std::min<double>(record.U32(at + 4), kMaxPenWidth);
-    const QColor color = EmfColor(record.U32(extended ? 40 : 24));
-    const bool geometric = extended && (style & emf::kPsGeometric) != 0;
-    if ((style & emf::kPsStyleMask) == emf::kPsNull ||
-        (extended && record.U32(36) == emf::kBsNull)) {
+    const std::uint32_t style = record.Style();
+    const double width = std::min<double>(record.Width(), kMaxPenWidth);
+    const QColor color = EmfColor(record.Color());
+    bool geometric = false;
+    bool nullBrush = false;
+    if constexpr (extended) {
+        geometric = (style & emf::kPsGeometric) != 0;
+        nullBrush = record.BrushStyle() == emf::kBsNull;
+    }
+    if ((style & emf::kPsStyleMask) == emf::kPsNull || nullBrush) {
         return QPen(Qt::NoPen);
     }
     // Cosmetic pens are one device pixel wide; others scale with the drawing.
@@ -59,16 +69,17 @@ std::optional<TEmfObject> ReadEmfPen(const TEmfRecord& record, bool extended) {
     }
     if ((style & emf::kPsStyleMask) < std::size(kLineStyles)) {
         pen.setStyle(kLineStyles[style & emf::kPsStyleMask]);
-    } else if ((style & emf::kPsStyleMask) == emf::kPsUserStyle) {
-        const std::uint32_t count = extended ? record.U32(48) : 0;
-        if (count >= 2 && record.HasArray(52, count, 4)) {
+    } else if constexpr (extended) {
+        const std::uint32_t count = record.StyleEntryCount();
+        if ((style & emf::kPsStyleMask) == emf::kPsUserStyle && count >= 2 &&
+            record.HasStyleEntries()) {
             const double unit = std::max(1.0, pen.widthF());
             // An odd count repeats once more, so dashes and gaps alternate.
             const std::uint32_t entries =
                 std::min<std::uint32_t>(count % 2 ? 2 * count : count, 16);
             QList<qreal> pattern;
             for (std::uint32_t i = 0; i < entries; ++i) {
-                const double entry = record.U32(52 + 4 * (i % count));
+                const double entry = record.StyleEntry(i % count);
                 pattern.append(std::clamp(entry / unit, 0.01, 1e4));
             }
             pen.setDashPattern(pattern);
@@ -87,36 +98,44 @@ std::optional<TEmfObject> ReadEmfPen(const TEmfRecord& record, bool extended) {
     return pen;
 }
 
-std::optional<TEmfObject> ReadEmfBrush(const TEmfRecord& record) {
-    if (!record.Has(24)) {
+} // namespace
+
+std::optional<TEmfObject> ReadEmfPen(const TEmrCreatePen& record) {
+    return ReadPen(record);
+}
+
+std::optional<TEmfObject> ReadEmfPen(const TEmrExtCreatePen& record) {
+    return ReadPen(record);
+}
+
+std::optional<TEmfObject> ReadEmfBrush(const TEmrCreateBrushIndirect& record) {
+    if (!record.Complete()) {
         return std::nullopt;
     }
-    const std::uint32_t style = record.U32(12);
-    const QColor color = EmfColor(record.U32(16));
+    const std::uint32_t style = record.Style();
+    const QColor color = EmfColor(record.Color());
     if (style == emf::kBsNull) {
         return QBrush();
     }
-    return style == emf::kBsHatched ? HatchBrush(record.U32(20), color) : QBrush(color);
+    return style == emf::kBsHatched ? HatchBrush(record.Hatch(), color) : QBrush(color);
 }
 
-std::optional<TEmfObject> ReadEmfPatternBrush(const TEmfRecord& record) {
-    if (!record.Has(32)) {
+std::optional<TEmfObject> ReadEmfPatternBrush(const TEmrCreatePatternBrush& record) {
+    if (!record.Complete()) {
         return std::nullopt;
     }
-    const QImage image = DecodeDib(record.Bytes(record.U32(16), record.U32(20)),
-                                   record.Bytes(record.U32(24), record.U32(28)));
+    const QImage image = DecodeDib(record.BitmapInfo(), record.Bits());
     return image.isNull() ? QBrush(Qt::gray) : QBrush(image);
 }
 
-std::optional<TEmfObject> ReadEmfFont(const TEmfRecord& record) {
-    constexpr std::size_t kLogFont = 12;
-    if (!record.Has(kLogFont + 92)) {
+std::optional<TEmfObject> ReadEmfFont(const TEmrExtCreateFontIndirectW& record) {
+    if (!record.Complete()) {
         return std::nullopt;
     }
     TEmfFont font;
     QString family;
-    for (std::size_t i = 0; i < 32; ++i) {
-        const char16_t c = record.U16(kLogFont + 28 + 2 * i);
+    for (std::size_t i = 0; i < emf::kFaceNameLength; ++i) {
+        const char16_t c = record.FaceName(i);
         if (c == 0) {
             break;
         }
@@ -125,15 +144,15 @@ std::optional<TEmfObject> ReadEmfFont(const TEmfRecord& record) {
     if (!family.isEmpty()) {
         font.font.setFamily(family);
     }
-    const std::int32_t weight = record.I32(kLogFont + 16);
+    const std::int32_t weight = record.Weight();
     font.font.setWeight(weight <= 0 ? QFont::Normal
                                     : static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
-    font.font.setItalic(record.U8(kLogFont + 20) != 0);
-    font.font.setUnderline(record.U8(kLogFont + 21) != 0);
-    font.font.setStrikeOut(record.U8(kLogFont + 22) != 0);
-    font.charset = record.U8(kLogFont + 23);
-    font.escapement = record.I32(kLogFont + 8) % 3600;
-    const std::int64_t height = record.I32(kLogFont);
+    font.font.setItalic(record.Italic() != 0);
+    font.font.setUnderline(record.Underline() != 0);
+    font.font.setStrikeOut(record.StrikeOut() != 0);
+    font.charset = record.Charset();
+    font.escapement = record.Escapement() % 3600;
+    const std::int64_t height = record.Height();
     if (height < 0) {
         font.height = static_cast<double>(-height);
     } else if (height > 0) {

@@ -1,7 +1,7 @@
 #pragma once
 // Pens, brushes and fonts as a metafile creates them, made into their Qt
 // counterparts for the player.
-#include "report/render/emf/EmfReader.h"
+#include "report/render/emf/EmfObjectViews.h"
 
 #include <QBrush>
 #include <QFont>
@@ -30,10 +30,11 @@ inline constexpr Qt::BrushStyle kEmfHatches[] = {Qt::HorPattern,   Qt::VerPatter
 
 // Each gives the object a creation record describes, or nothing when the
 // record is too short to describe one.
-std::optional<TEmfObject> ReadEmfPen(const TEmfRecord& record, bool extended);
-std::optional<TEmfObject> ReadEmfBrush(const TEmfRecord& record);
-std::optional<TEmfObject> ReadEmfPatternBrush(const TEmfRecord& record);
-std::optional<TEmfObject> ReadEmfFont(const TEmfRecord& record);
+std::optional<TEmfObject> ReadEmfPen(const TEmrCreatePen& record);
+std::optional<TEmfObject> ReadEmfPen(const TEmrExtCreatePen& record);
+std::optional<TEmfObject> ReadEmfBrush(const TEmrCreateBrushIndirect& record);
+std::optional<TEmfObject> ReadEmfPatternBrush(const TEmrCreatePatternBrush& record);
+std::optional<TEmfObject> ReadEmfFont(const TEmrExtCreateFontIndirectW& record);
 
 // A stock object by its index: grey brushes, black and white pens, the null
 // pen and brush, the system fonts (all the default font here).

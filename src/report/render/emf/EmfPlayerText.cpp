@@ -18,18 +18,17 @@ constexpr double kMaxCachedGlyphPixels = 256;
 
 } // namespace
 
-void TEmfPlayback::TextOut(const TEmfRecord& record, bool wide) {
-    if (!record.Has(76) || path_) {
+void TEmfPlayback::TextOut(const TEmrExtTextOut& record) {
+    if (!record.Complete() || path_) {
         return;
     }
-    const std::uint32_t count = record.U32(44);
-    const std::string_view bytes =
-        record.Bytes(record.U32(48), std::uint64_t{count} * (wide ? 2 : 1));
+    const std::uint32_t count = record.CharCount();
+    const std::string_view bytes = record.Chars();
     if (count == 0 || bytes.empty()) {
         return;
     }
     QString text;
-    if (wide) {
+    if (record.Wide()) {
         text.reserve(count);
         for (std::uint32_t i = 0; i < count; ++i) {
             text.append(
@@ -41,11 +40,12 @@ void TEmfPlayback::TextOut(const TEmfRecord& record, bool wide) {
                    ? ToQString(bytes)
                    : QString::fromLatin1(bytes.data(), bytes.size());
     }
-    const std::uint32_t options = record.U32(52);
-    const QRectF box(QPointF(record.I32(56), record.I32(60)),
-                     QPointF(record.I32(64), record.I32(68)));
+    const std::uint32_t options = record.Options();
+    const TEmfRectL rectangle = record.Rectangle();
+    const QRectF box(QPointF(rectangle.left, rectangle.top),
+                     QPointF(rectangle.right, rectangle.bottom));
     const bool useCurrent = (dc_.textAlign & emf::kTaUpdateCp) != 0;
-    const QPointF reference = useCurrent ? dc_.position : QPointF(record.I32(36), record.I32(40));
+    const QPointF reference = useCurrent ? dc_.position : EmfPointF(record.Reference());
     if (!Ready()) {
         return;
     }

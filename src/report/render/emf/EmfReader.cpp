@@ -2,8 +2,8 @@
 #include "report/NumberText.h"
 #include "report/ReportError.h"
 #include "report/render/emf/EmfFormat.h"
+#include "report/render/emf/EmfRecordView.h"
 
-#include <bit>
 #include <cmath>
 #include <string>
 
@@ -22,56 +22,18 @@ double FrameToPixels(std::int64_t length, std::int64_t pixels, std::int64_t micr
 
 } // namespace
 
-bool TEmfRecord::HasArray(std::uint64_t offset, std::uint64_t count,
-                          std::uint64_t elementSize) const {
-    return offset <= bytes_.size() && count <= (bytes_.size() - offset) / elementSize;
-}
-
-std::uint32_t TEmfRecord::U32(std::size_t offset) const {
-    if (offset > bytes_.size() || bytes_.size() - offset < 4) {
-        return 0;
-    }
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) {
-        value = (value << 8) | static_cast<unsigned char>(bytes_[offset + i]);
-    }
-    return value;
-}
-
-std::uint16_t TEmfRecord::U16(std::size_t offset) const {
-    if (offset > bytes_.size() || bytes_.size() - offset < 2) {
-        return 0;
-    }
-    return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes_[offset]) |
-                                      (static_cast<unsigned char>(bytes_[offset + 1]) << 8));
-}
-
-std::uint8_t TEmfRecord::U8(std::size_t offset) const {
-    return offset < bytes_.size() ? static_cast<std::uint8_t>(bytes_[offset]) : 0;
-}
-
-float TEmfRecord::F32(std::size_t offset) const {
-    return std::bit_cast<float>(U32(offset));
-}
-
-std::string_view TEmfRecord::Bytes(std::uint64_t offset, std::uint64_t count) const {
-    if (offset > bytes_.size() || count > bytes_.size() - offset) {
-        return {};
-    }
-    return bytes_.substr(offset, count);
-}
-
 TEmfHeader ReadEmfHeader(std::string_view bytes) {
     if (bytes.size() < emf::kMinHeaderSize) {
         Malformed("файл слишком короткий");
     }
-    const TEmfRecord head(bytes);
-    if (head.Type() != emf::kHeader || head.U32(40) != emf::kSignature) {
+    const TEmfRecord record(bytes);
+    const TEmrHeader head(record);
+    if (record.Type() != emf::kHeader || head.Signature() != emf::kSignature) {
         Malformed("нет заголовка EMF");
     }
     TEmfHeader header;
-    header.headerSize = head.U32(4);
-    header.size = head.U32(48);
+    header.headerSize = record.StatedSize();
+    header.size = head.FileSize();
     if (header.headerSize < emf::kMinHeaderSize || header.headerSize % 4 != 0 ||
         header.headerSize > bytes.size()) {
         Malformed("повреждён заголовок");
@@ -82,26 +44,28 @@ TEmfHeader ReadEmfHeader(std::string_view bytes) {
     if (header.size < header.headerSize) {
         Malformed("повреждён заголовок");
     }
-    if (head.U32(52) > header.size / 8) {
+    if (head.RecordCount() > header.size / 8) {
         Malformed("слишком много записей");
     }
-    header.handles = head.U16(56);
+    header.handles = head.Handles();
 
     // The frame (hundredths of a millimetre) gives the picture's size in
     // pixels of the reference device; the bounds (device pixels) stand in
     // when the device is not described.
-    const std::int64_t devX = head.I32(72);
-    const std::int64_t devY = head.I32(76);
-    std::int64_t umX = std::int64_t{head.I32(80)} * 1000;
-    std::int64_t umY = std::int64_t{head.I32(84)} * 1000;
-    if (header.headerSize >= emf::kHeaderSize && head.I32(100) > 0 && head.I32(104) > 0) {
-        umX = head.I32(100);
-        umY = head.I32(104);
+    const std::int64_t devX = head.Device().cx;
+    const std::int64_t devY = head.Device().cy;
+    std::int64_t umX = std::int64_t{head.Millimetres().cx} * 1000;
+    std::int64_t umY = std::int64_t{head.Millimetres().cy} * 1000;
+    const TEmfSizeL micrometres = head.Micrometres();
+    if (header.headerSize >= emf::kHeaderSize && micrometres.cx > 0 && micrometres.cy > 0) {
+        umX = micrometres.cx;
+        umY = micrometres.cy;
     }
-    const std::int64_t frameLeft = head.I32(24);
-    const std::int64_t frameTop = head.I32(28);
-    const std::int64_t frameRight = head.I32(32);
-    const std::int64_t frameBottom = head.I32(36);
+    const TEmfRectL frameField = head.Frame();
+    const std::int64_t frameLeft = frameField.left;
+    const std::int64_t frameTop = frameField.top;
+    const std::int64_t frameRight = frameField.right;
+    const std::int64_t frameBottom = frameField.bottom;
     QRectF frame;
     if (devX > 0 && devY > 0 && umX > 0 && umY > 0 && frameRight > frameLeft &&
         frameBottom > frameTop) {
@@ -112,11 +76,12 @@ TEmfHeader ReadEmfHeader(std::string_view bytes) {
         header.pixelsPerMmX = FrameToPixels(100, devX, umX);
         header.pixelsPerMmY = FrameToPixels(100, devY, umY);
     } else {
-        const std::int64_t left = head.I32(8);
-        const std::int64_t top = head.I32(12);
+        const TEmfRectL bounds = head.Bounds();
+        const std::int64_t left = bounds.left;
+        const std::int64_t top = bounds.top;
         frame = QRectF(static_cast<double>(left), static_cast<double>(top),
-                       static_cast<double>(head.I32(16) - left + 1),
-                       static_cast<double>(head.I32(20) - top + 1));
+                       static_cast<double>(bounds.right - left + 1),
+                       static_cast<double>(bounds.bottom - top + 1));
     }
     const double width = std::round(frame.width());
     const double height = std::round(frame.height());
@@ -136,12 +101,12 @@ TEmfHeader ReadEmfHeader(std::string_view bytes) {
         if (header.size - offset < 8) {
             Malformed("нет записи конца файла");
         }
-        const TEmfRecord record(bytes.substr(offset, 8));
-        const std::uint32_t size = record.U32(4);
+        const TEmfRecord next(bytes.substr(offset, 8));
+        const std::uint32_t size = next.StatedSize();
         if (size < 8 || size % 4 != 0 || size > header.size - offset) {
             Malformed("повреждена запись " + IntToText(static_cast<std::int64_t>(index)));
         }
-        if (record.Type() == emf::kEof) {
+        if (next.Type() == emf::kEof) {
             break;
         }
         offset += size;

@@ -1,6 +1,9 @@
 #pragma once
-// Reads EMF files: the header, checked once when a file is loaded, and a
-// bounds-checked view of each record for the player.
+// Reads EMF files: the header, checked once when a file is loaded, and the
+// records after it for the player.
+#include "report/render/emf/EmfFormat.h"
+#include "report/render/emf/EmfRecord.h"
+
 #include <QRectF>
 
 #include <cstddef>
@@ -23,31 +26,6 @@ struct TEmfHeader {
 // the picture is not larger than the reader accepts. Raises EReportError.
 TEmfHeader ReadEmfHeader(std::string_view bytes);
 
-// One record. Reads past its end give 0, so a short record never reads
-// outside the file; handlers check Has first to skip records that are too short.
-class TEmfRecord {
-public:
-    explicit TEmfRecord(std::string_view bytes) : bytes_(bytes) {}
-
-    std::uint32_t Type() const { return U32(0); }
-    std::size_t Size() const { return bytes_.size(); }
-    bool Has(std::size_t size) const { return bytes_.size() >= size; }
-    // Whether count elements of elementSize bytes fit from offset on.
-    bool HasArray(std::uint64_t offset, std::uint64_t count, std::uint64_t elementSize) const;
-
-    std::uint32_t U32(std::size_t offset) const;
-    std::int32_t I32(std::size_t offset) const { return static_cast<std::int32_t>(U32(offset)); }
-    std::uint16_t U16(std::size_t offset) const;
-    std::int16_t I16(std::size_t offset) const { return static_cast<std::int16_t>(U16(offset)); }
-    std::uint8_t U8(std::size_t offset) const;
-    float F32(std::size_t offset) const;
-    // count bytes from offset, or an empty view when they are not all there.
-    std::string_view Bytes(std::uint64_t offset, std::uint64_t count) const;
-
-private:
-    std::string_view bytes_;
-};
-
 // Calls visit(TEmfRecord) for each record after the header of a file that
 // ReadEmfHeader accepted, up to and excluding the end record.
 template <class Visit>
@@ -55,8 +33,8 @@ void ForEachEmfRecord(std::string_view bytes, const TEmfHeader& header, Visit&& 
     std::size_t offset = header.headerSize;
     while (offset + 8 <= header.size) {
         const TEmfRecord head(bytes.substr(offset, 8));
-        const std::uint32_t size = head.U32(4);
-        if (head.Type() == 14 || size < 8 || size > header.size - offset) {
+        const std::uint32_t size = head.StatedSize();
+        if (head.Type() == emf::kEof || size < 8 || size > header.size - offset) {
             return;
         }
         visit(TEmfRecord(bytes.substr(offset, size)));

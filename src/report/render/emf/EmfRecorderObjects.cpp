@@ -9,7 +9,6 @@
 namespace {
 
 constexpr std::uint32_t kMaxDashEntries = 16;
-constexpr std::size_t kFaceNameLength = 32;
 
 } // namespace
 
@@ -132,11 +131,11 @@ void TEmfPaintEngine::SelectFont(const QFont& font, double pixelSize) {
     body.U8(0);
     body.U8(1); // default character set
     body.Zeros(4);
-    const QString family = font.family().left(kFaceNameLength - 1);
+    const QString family = font.family().left(emf::kFaceNameLength - 1);
     for (const QChar c : family) {
         body.U16(c.unicode());
     }
-    body.Zeros(2 * (kFaceNameLength - static_cast<std::size_t>(family.size())));
+    body.Zeros(2 * (emf::kFaceNameLength - static_cast<std::size_t>(family.size())));
     // The rest of the font description that readers expect: full name,
     // style, version and matching fields, all empty.
     body.Zeros(320 - 92);
