@@ -143,6 +143,26 @@ TEST(EmfReader, DamagedRecordsAreSkippedAndTheRestIsDrawn) {
     EXPECT_TRUE(SquareDrawn(PlayHandMade(bytes)));
 }
 
+TEST(EmfReader, RecordsTooShortForTheirFieldsAreSkipped) {
+    const std::string bytes = HandMade([](TEmfWriter& out) {
+        Rec(out, emf::kSelectObject,
+            {static_cast<std::int32_t>(emf::kStockObject | emf::kBlackPen)});
+        Rec(out, emf::kMoveToEx, {60, 60});
+        // Read as zeros, these would draw a line to the corner, clip
+        // everything away and move the pen to the corner.
+        Rec(out, emf::kLineTo, {});
+        Rec(out, emf::kIntersectClipRect, {10});
+        Rec(out, emf::kMoveToEx, {});
+        Rec(out, emf::kLineTo, {80, 60});
+        BlackSquare(out);
+    });
+    const QImage image = PlayHandMade(bytes);
+    EXPECT_TRUE(SquareDrawn(image));
+    EXPECT_TRUE(AnyDark(image, QRect(62, 58, 16, 5)));
+    EXPECT_FALSE(AnyDark(image, QRect(42, 42, 6, 6)));
+    EXPECT_FALSE(AnyDark(image, QRect(36, 26, 8, 8)));
+}
+
 TEST(EmfReader, BitmapsThatDoNotAddUpAreSkipped) {
     const auto stretch = [](TEmfWriter& out, std::int32_t width, std::int32_t height,
                             std::uint16_t bits, std::uint32_t dataBytes) {
