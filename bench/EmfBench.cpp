@@ -2,7 +2,7 @@
 // metafile, read back, and replayed at 200 % into a 1920 x 1080 image as the
 // preview does, beside the same drawing kept as a QPicture and drawn directly.
 #include "BenchApplication.h"
-#include "report/render/EmfMetafile.h"
+#include "report/render/emf/EmfMetafile.h"
 #include "text/qt/QtCodec.h"
 
 #include <QImage>

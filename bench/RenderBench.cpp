@@ -6,12 +6,12 @@
 #include "BenchApplication.h"
 #include "report/NumberText.h"
 #include "report/TReport3.h"
-#include "report/render/EmfMetafile.h"
 #include "report/render/PageImage.h"
 #include "report/render/PagePainter.h"
 #include "report/render/QtReportServices.h"
 #include "report/render/ReportFont.h"
 #include "report/render/ReportPdf.h"
+#include "report/render/emf/EmfMetafile.h"
 #include "text/qt/QtCodec.h"
 
 #include <QBuffer>

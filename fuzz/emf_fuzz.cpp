@@ -4,8 +4,8 @@
 // one (wrapped in a sound header and end record), so the records themselves
 // get most of the attention.
 #include "report/ReportError.h"
-#include "report/render/EmfMetafile.h"
-#include "report/render/EmfWriter.h"
+#include "report/render/emf/EmfMetafile.h"
+#include "report/render/emf/EmfWriter.h"
 
 #include <QGuiApplication>
 #include <QImage>

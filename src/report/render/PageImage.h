@@ -6,7 +6,7 @@
 // to replay, and keep text as text on every device.
 #include "report/ReportServices.h"
 
-#include "report/render/EmfMetafile.h"
+#include "report/render/emf/EmfMetafile.h"
 
 #include <QRectF>
 #include <QSize>

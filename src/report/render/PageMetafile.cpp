@@ -1,9 +1,9 @@
 #include "report/render/PageMetafile.h"
 
 #include "report/ReportInterfaces.h"
-#include "report/render/EmfMetafile.h"
 #include "report/render/PagePainter.h"
 #include "report/render/ReportCanvas.h"
+#include "report/render/emf/EmfMetafile.h"
 #include "text/SafeFile.h"
 
 #include <algorithm>

@@ -3,8 +3,8 @@
 #include "report/PageDrawingRules.h"
 #include "report/ReportInterfaces.h"
 #include "report/render/DrawAlignedText.h"
-#include "report/render/EmfPicture.h"
 #include "report/render/ReportFont.h"
+#include "report/render/emf/EmfPicture.h"
 
 #include <algorithm>
 

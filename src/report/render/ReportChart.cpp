@@ -1,8 +1,8 @@
 #include "report/render/ReportChart.h"
 
 #include "report/NumberText.h"
-#include "report/render/EmfMetafile.h"
 #include "report/render/ReportFont.h"
+#include "report/render/emf/EmfMetafile.h"
 #include "text/qt/QtCodec.h"
 
 #include <algorithm>

@@ -3,11 +3,11 @@
 // stored as pictures in texts.
 #include "RenderTestSupport.h"
 #include "report/ReportError.h"
-#include "report/render/EmfMetafile.h"
 #include "report/render/PageMetafile.h"
 #include "report/render/PagePng.h"
 #include "report/render/ReportChart.h"
 #include "report/render/ReportPdf.h"
+#include "report/render/emf/EmfMetafile.h"
 #include "support/TestSupport.h"
 #include "text/Cp1251.h"
 

@@ -4,10 +4,10 @@
 #include "RenderTestSupport.h"
 #include "report/Base64.h"
 #include "report/render/DrawAlignedText.h"
-#include "report/render/EmfMetafile.h"
 #include "report/render/PagePng.h"
 #include "report/render/ReportCanvas.h"
 #include "report/render/ReportFont.h"
+#include "report/render/emf/EmfMetafile.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
 #pragma once
 // Reports drawn with the program's Qt services, and ways to look at pixels.
-#include "EmfTestSupport.h"
 #include "report/TReport3.h"
 #include "report/render/QtReportServices.h"
 #include "report/render/ReportPrinter.h"
+#include "support/emf/EmfTestSupport.h"
 
 #include <QImage>
 
