@@ -72,8 +72,7 @@ void Paste(QWidget& widget, std::string_view text) {
 }
 
 std::string ErrorBoxOf(const std::function<void()>& trigger) {
-    trigger();
-    // The error is raised again from the event loop, where its box comes up.
+    // The runner shows the error's box while the action ends.
     std::string text;
     bool shown = false;
     WhenModal("MessageBox", [&](QWidget& box) {
@@ -82,6 +81,7 @@ std::string ErrorBoxOf(const std::function<void()>& trigger) {
         text = FromQString(static_cast<QMessageBox&>(box).text());
         QTest::mouseClick(&Child<QAbstractButton>(box, "OK"), Qt::LeftButton);
     });
+    trigger();
     QCoreApplication::processEvents();
     EXPECT_TRUE(shown) << "no error box";
     return text;

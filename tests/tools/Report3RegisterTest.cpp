@@ -3,6 +3,7 @@
 #include "report/TReport3.h"
 #include "report/render/QtReportServices.h"
 #include "report3/Report3Run.h"
+#include "report3/Report3Setting.h"
 #include "statement/DocumentEditorState.h"
 #include "statement/StatementRegister.h"
 #include "statement/StatementReport.h"
@@ -45,16 +46,18 @@ TEST(Report3Register, LaysOutThePagesTheProgramShows) {
     options.Variables = variables;
     options.Margins = kStatementMargins;
     options.TemplateFile =
-        PathToText(testing_support::SourceDir() / "data" / std::filesystem::path(u8"Реестр.rt3"));
-    options.Output = PathToText(dir.path() / "register.rp3");
+        testing_support::SourceDir() / "data" / std::filesystem::path(u8"Реестр.rt3");
+    options.Output = dir.path() / "register.rp3";
     std::ostringstream errors;
-    EXPECT_EQ(RunReport3(options, MakeQtReportServices(), errors), kExitSuccess) << errors.str();
+    const TReport3Setting setting = BuildTreeReport3Setting("1.0.0.0");
+    EXPECT_EQ(RunReport3(options, MakeQtReportServices(), setting, errors), kExitSuccess)
+        << errors.str();
     EXPECT_EQ(testing_support::ReadFile(dir.path() / "register.rp3"), program->GetPagesText());
 
     // It is saved in every form the preview offers.
     for (const char* name : {"register.xml", "register.csv", "register.zip", "register.pdf"}) {
-        options.Output = PathToText(dir.path() / name);
-        EXPECT_EQ(RunReport3(options, MakeQtReportServices(), errors), kExitSuccess)
+        options.Output = dir.path() / name;
+        EXPECT_EQ(RunReport3(options, MakeQtReportServices(), setting, errors), kExitSuccess)
             << errors.str();
         EXPECT_GT(std::filesystem::file_size(dir.path() / name), 0u) << name;
     }

@@ -42,28 +42,6 @@ TEST_F(EditorWindow, AShowingThatEndedInAnAmountLeavesTheNextOneAsTheFirst) {
     EXPECT_EQ(store_.Documents().RecordCount(), 3u);
 }
 
-TEST_F(EditorWindow, TypingIntoAnAmountOrACountReplacesIt) {
-    AddSources(1);
-    Show();
-    FillValid();
-    ASSERT_EQ(Source().Cell(1, 1), "5301,00");
-    // Clicked, the whole amount is replaced by what is typed.
-    ClickCell(Source(), 1);
-    ASSERT_NE(Source().InplaceEditor(), nullptr);
-    Type("50000");
-    EXPECT_EQ(Source().Cell(1, 1), "50000");
-    // Arrived at by the arrow keys, the same.
-    QTest::keyClick(Source().InplaceEditor(), Qt::Key_Down);
-    QTest::keyClick(Source().InplaceEditor(), Qt::Key_Up);
-    ASSERT_EQ(Source().Row(), 1);
-    Type("7");
-    EXPECT_EQ(Source().Cell(1, 1), "7");
-    // A count clicked is replaced alike.
-    ClickCell(Cash(), 6);
-    Type("4");
-    EXPECT_EQ(Cash().Cell(1, 6), "4");
-}
-
 TEST_F(EditorWindow, RestoringAMinimisedWindowKeepsTheTyping) {
     Show();
     Type("12");
