@@ -51,6 +51,8 @@ int Occurrences(const std::string& text, const std::string& part) {
 class DailyWork : public ::testing::Test {
 protected:
     void SetUp() override {
+        // As the program's main does.
+        ApplyMainWindowFormatSettings();
         CopyShippedTemplates(dirs_.Work.path());
         TStore store(dirs_.Work.path(), dirs_.Program.path());
         ASSERT_TRUE(store.Open().empty());
@@ -61,7 +63,10 @@ protected:
         store.SaveBanks();
         store.SaveEarnSources();
     }
-    void TearDown() override { InitFormatSettings(); }
+    void TearDown() override {
+        InitFormatSettings();
+        ApplyMainWindowFormatSettings();
+    }
 
     // A statement entered as the editor enters it: counts (row, count) on
     // earn source `source` (2 = "Прочие", symbol 11).
