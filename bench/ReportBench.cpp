@@ -39,7 +39,7 @@ void InterpretAndBuild(benchmark::State& state) {
         const auto report = TReport3::Create({.MeasuringCanvas = FixedMetricCanvasFactory()});
         const auto sentences = ParseTemplateText(text);
         const auto tree = SentenceToNode(*sentences);
-        InterpretSections(*report, report, *tree);
+        InterpretSections(report->TemplateRun(), report, *tree);
         report->Build();
         benchmark::DoNotOptimize(report->PageCount());
     }
@@ -53,7 +53,7 @@ std::shared_ptr<TReport3> ThousandPages() {
     const auto report = TReport3::Create({.MeasuringCanvas = FixedMetricCanvasFactory()});
     const auto sentences = ParseTemplateText(LoopTemplate(55 * 1000));
     const auto tree = SentenceToNode(*sentences);
-    InterpretSections(*report, report, *tree);
+    InterpretSections(report->TemplateRun(), report, *tree);
     report->Build();
     return report;
 }

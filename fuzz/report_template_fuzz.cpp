@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         const auto sentences = ParseTemplateText(text);
         const auto tree = SentenceToNode(*sentences);
-        InterpretSections(*report, report, *tree);
+        InterpretSections(report->TemplateRun(), report, *tree);
     } catch (const EAppError&) {
         // What was made before the error is built all the same.
     }

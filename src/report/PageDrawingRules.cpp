@@ -70,21 +70,21 @@ std::string PageContent(const std::string& text, std::int32_t number, std::int32
 
 TAlignmentInsets AlignmentInsets(std::int32_t align) {
     TAlignmentInsets insets;
-    if (align < 1 || align > 9) {
+    if (!IsAlignCode(align)) {
         return insets;
     }
-    const int column = (align - 1) % 3;
-    const int row = (align - 1) / 3;
-    if (column == 0) {
+    const THorizontalAlign column = HorizontalAlign(align);
+    const TVerticalAlign row = VerticalAlign(align);
+    if (column == THorizontalAlign::Left) {
         insets.Dx = 1;
         insets.Dw = -1;
-    } else if (column == 2) {
+    } else if (column == THorizontalAlign::Right) {
         insets.Dw = -1;
     }
-    if (row == 0) {
+    if (row == TVerticalAlign::Top) {
         insets.Dy = 1;
         insets.Dh = -1;
-    } else if (row == 2) {
+    } else if (row == TVerticalAlign::Bottom) {
         insets.Dh = -1;
     }
     return insets;

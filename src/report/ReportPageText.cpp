@@ -83,7 +83,7 @@ void TReport3::LoadPagesFromText(const std::string& text) {
             pageText->SetFont(node.GetString("font", ""));
             pageText->SetFontSize(ClampToInt32(node.GetInteger("fontsize", 0)));
             pageText->SetFontStyle(TextToFontStyle(node.GetString("fontstyle", "")));
-            pageText->SetAlign(ClampToInt32(node.GetInteger("align", 5)));
+            pageText->SetAlign(ClampToInt32(node.GetInteger("align", kAlignCentre)));
             // Colours are 32-bit values whatever sign the file gives them.
             pageText->SetColor(static_cast<TColor>(node.GetInteger("color", kNoColor)));
         }

@@ -37,7 +37,7 @@ TLength MmToLength(std::int64_t mm) {
 }
 
 std::int64_t ToPixels(TLength length) {
-    return RoundLength((static_cast<long double>(length) * 4 + 0.1L) / kLengthPerMm);
+    return RoundLength((static_cast<long double>(length) * kPixelsPerMm + 0.1L) / kLengthPerMm);
 }
 
 std::int32_t ClampToInt32(std::int64_t value) {

@@ -9,6 +9,9 @@ using TLength = std::int64_t;
 // Length units in one millimetre.
 inline constexpr TLength kLengthPerMm = 10000;
 
+// Pixels in one millimetre of the measuring canvas and the page image.
+inline constexpr std::int64_t kPixelsPerMm = 4;
+
 // Font style bits.
 using TFontStyle = std::uint8_t;
 inline constexpr TFontStyle kFontBold = 1;
@@ -20,6 +23,28 @@ using TOrientation = std::uint8_t;
 inline constexpr TOrientation kOrientationUnset = 0;
 inline constexpr TOrientation kOrientationPortrait = 1;
 inline constexpr TOrientation kOrientationLandscape = 2;
+
+// Alignment code: 1 to 9 laid out like a numeric keypad read from the top.
+inline constexpr std::int32_t kAlignTopLeft = 1;
+inline constexpr std::int32_t kAlignMiddleLeft = 4;
+inline constexpr std::int32_t kAlignCentre = 5;
+inline constexpr std::int32_t kAlignBottomRight = 9;
+
+enum class THorizontalAlign { Left, Centre, Right };
+enum class TVerticalAlign { Top, Middle, Bottom };
+
+constexpr bool IsAlignCode(std::int32_t align) {
+    return align >= kAlignTopLeft && align <= kAlignBottomRight;
+}
+// The column and row of a code; codes outside 1 to 9 are centred both ways.
+constexpr THorizontalAlign HorizontalAlign(std::int32_t align) {
+    return IsAlignCode(align) ? static_cast<THorizontalAlign>((align - 1) % 3)
+                              : THorizontalAlign::Centre;
+}
+constexpr TVerticalAlign VerticalAlign(std::int32_t align) {
+    return IsAlignCode(align) ? static_cast<TVerticalAlign>((align - 1) / 3)
+                              : TVerticalAlign::Middle;
+}
 
 // A Windows RGB colour (0x00BBGGRR); kNoColor means the box is not filled.
 using TColor = std::int32_t;
@@ -44,7 +69,7 @@ TLength AddLengths(TLength a, TLength b);
 // Whole millimetres as a length.
 TLength MmToLength(std::int64_t mm);
 
-// Pixels of a length at 4 pixels per millimetre: round((v * 4 + 0.1) / 10000).
+// Pixels of a length at kPixelsPerMm: round((v * 4 + 0.1) / 10000).
 std::int64_t ToPixels(TLength length);
 
 // A 64-bit integer held at the ends of the 32-bit range (font sizes,

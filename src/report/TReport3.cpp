@@ -54,7 +54,7 @@ void TReport3::LoadTemplate(const std::filesystem::path& fileName) {
     if (fileName.empty() || !std::filesystem::exists(fileName, error)) {
         return;
     }
-    InterpretTemplateFile(*this, shared_from_this(), fileName);
+    InterpretTemplateFile(templateRun_, shared_from_this(), fileName);
 }
 
 void TReport3::ExportPageImages(const std::filesystem::path& fileName) {
@@ -63,9 +63,7 @@ void TReport3::ExportPageImages(const std::filesystem::path& fileName) {
 
 std::shared_ptr<TReport3Row> TReport3::MakeRow(TLength height) {
     auto row = std::make_shared<TReport3Row>(this, 0);
-    row->SetFont(fontName_);
-    row->SetFontSize(fontSize_);
-    row->SetFontStyle(fontStyle_);
+    row->SetStyle(defaults_);
     row->SetInnerRect(inner_);
     row->SetHeight(height);
     return row;
@@ -84,30 +82,22 @@ std::shared_ptr<IReport3Page> TReport3::GetPage(std::int32_t number) {
     while (PageCount() < number) {
         auto page = std::make_shared<TReport3Page>(this, PageCount() + 1);
         pages_.push_back(page);
+        // The page-level texts: page number and report code, placed by SetOrientation.
         if (pageNumbers_) {
-            const auto text = page->AddText();
-            text->SetFont("Arial");
-            text->SetFontSize(10);
-            text->SetFontStyle(0);
-            text->SetText("- страница " + IntToText(PageCount()) + " -");
-            text->SetName("$pagenumber");
-            text->SetX(0);
-            text->SetY(0);
-            text->SetW(30 * kLengthPerMm);
-            text->SetH(5 * kLengthPerMm);
+            TReport3Text& text =
+                page->AddPlacedText({}, "- страница " + IntToText(PageCount()) + " -");
+            text.SetName("$pagenumber");
+            text.SetW(30 * kLengthPerMm);
+            text.SetH(5 * kLengthPerMm);
         }
         if (!reportCode_.empty()) {
-            const auto text = page->AddText();
-            text->SetFont("Arial");
-            text->SetFontSize(8);
-            text->SetFontStyle(0);
-            text->SetAlign(4);
-            text->SetText(reportCode_);
-            text->SetName("$reportcode");
-            text->SetX(0);
-            text->SetY(0);
-            text->SetW(100 * kLengthPerMm);
-            text->SetH(5 * kLengthPerMm);
+            TElementStyle small;
+            small.FontSize = 8;
+            small.Align = kAlignMiddleLeft;
+            TReport3Text& text = page->AddPlacedText(small, reportCode_);
+            text.SetName("$reportcode");
+            text.SetW(100 * kLengthPerMm);
+            text.SetH(5 * kLengthPerMm);
         }
         page->SetOrientation(kOrientationPortrait);
     }
@@ -120,6 +110,15 @@ TReport3Page& TReport3::PlacementPage() {
         throw EReportError("Нет страницы с номером " + IntToText(currentPage_));
     }
     return *pages_[static_cast<std::size_t>(currentPage_ - 1)];
+}
+
+TLayoutPass TReport3::PlacingPass() {
+    return TLayoutPass([this]() -> TReport3Page& { return PlacementPage(); }, canvas_.get(),
+                       &services_.MeasuringCanvas);
+}
+
+TLayoutPass TReport3::MeasuringPass() const {
+    return TLayoutPass({}, canvas_.get(), &services_.MeasuringCanvas);
 }
 
 TLength TReport3::PercentageBaseWidth() const {

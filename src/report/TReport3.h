@@ -3,6 +3,7 @@
 // defaults new rows take over, and the pages Build lays the rows out on.
 // Made only through Create, since its elements reach it through
 // shared_from_this.
+#include "report/ElementStyle.h"
 #include "report/ReportServices.h"
 #include "report/ReportVariables.h"
 #include "report/TReport3Base.h"
@@ -52,12 +53,12 @@ public:
     void SetCurrentPage(std::int32_t number) override { currentPage_ = number; }
     std::int32_t GetCurrentPage() const override { return currentPage_; }
     std::int32_t PageCount() const override { return static_cast<std::int32_t>(pages_.size()); }
-    void SetFontName(const std::string& name) override { fontName_ = name; }
-    const std::string& GetFontName() const override { return fontName_; }
-    void SetFontSize(std::int32_t size) override { fontSize_ = size; }
-    std::int32_t GetFontSize() const override { return fontSize_; }
-    void SetFontStyle(TFontStyle style) override { fontStyle_ = style; }
-    TFontStyle GetFontStyle() const override { return fontStyle_; }
+    void SetFontName(const std::string& name) override { defaults_.Font = name; }
+    const std::string& GetFontName() const override { return defaults_.Font; }
+    void SetFontSize(std::int32_t size) override { defaults_.FontSize = size; }
+    std::int32_t GetFontSize() const override { return defaults_.FontSize; }
+    void SetFontStyle(TFontStyle style) override { defaults_.FontStyle = style; }
+    TFontStyle GetFontStyle() const override { return defaults_.FontStyle; }
     std::shared_ptr<IReport3Row> GetHeaderRow() const override;
     std::shared_ptr<IReport3Row> GetFooterRow() const override;
     void SetEditable(bool editable) override { editable_ = editable; }
@@ -85,29 +86,33 @@ public:
     TReportVariables& Variables() { return variables_; }
     // The state of the template being interpreted (include stack, limits).
     TTemplateRun& TemplateRun() { return templateRun_; }
-    // The page row placement writes onto; raises when the current page number is below 1.
-    TReport3Page& PlacementPage();
+    // A pass onto the current page, measuring on Build's canvas or, outside
+    // Build, on one made for the pass.
+    TLayoutPass PlacingPass();
+    TLayoutPass MeasuringPass() const;
     // What a top-level percentage cell is a percentage of: the current page's
     // width less the side margins (a page not made yet counts as portrait A4).
     TLength PercentageBaseWidth() const;
 
 private:
+    // The page row placement writes onto; raises when the current page number is below 1.
+    TReport3Page& PlacementPage();
     std::shared_ptr<TReport3Row> MakeRow(TLength height);
-    bool MeasureRow(std::size_t index, const IReport3Row& row, TLength& height);
-    void PlaceRow(std::size_t index, IReport3Row& row, TLength y);
+    bool MeasureRow(TLayoutPass& pass, std::size_t index, const IReport3Row& row, TLength& height);
+    void PlaceRow(TLayoutPass& pass, std::size_t index, IReport3Row& row, TLength y);
     void ReportBuildError(std::size_t index, const std::string& message);
     // Begins the current page: the header row (when given) at the top margin,
     // then the footer row; the height the header takes.
-    TLength StartPage(std::size_t index, TOrientation state, IReport3Row* header);
+    TLength StartPage(TLayoutPass& pass, std::size_t index, TOrientation state,
+                      IReport3Row* header);
 
     TIntRect margins_{10, 10, 10, 10};
     TIntRect inner_;
     std::vector<std::shared_ptr<TReport3Row>> rows_;
     std::vector<std::shared_ptr<TReport3Page>> pages_;
     std::int32_t currentPage_ = 1;
-    std::string fontName_ = "Arial";
-    std::int32_t fontSize_ = 10;
-    TFontStyle fontStyle_ = 0;
+    // The style new top-level rows take.
+    TElementStyle defaults_;
     TReportVariables variables_;
     bool built_ = false;
     bool pageNumbers_ = false;
@@ -122,5 +127,5 @@ private:
     TReportServices services_;
     std::vector<TBuildError> buildErrors_;
     TBuildErrorHandler buildErrorHandler_;
-    TTemplateRun templateRun_;
+    TTemplateRun templateRun_{*this, variables_};
 };

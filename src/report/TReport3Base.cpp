@@ -17,3 +17,13 @@ const TReport3* TReport3Base::FindReport() const {
     }
     return nullptr;
 }
+
+TLayoutPass TReport3Base::PlacingPass() {
+    TReport3* report = FindReport();
+    return report != nullptr ? report->PlacingPass() : TLayoutPass();
+}
+
+TLayoutPass TReport3Base::MeasuringPass() const {
+    const TReport3* report = FindReport();
+    return report != nullptr ? report->MeasuringPass() : TLayoutPass();
+}

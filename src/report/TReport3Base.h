@@ -1,5 +1,6 @@
 #pragma once
 // The base of every report element: the owner back link and the name.
+#include "report/LayoutPass.h"
 #include "report/ReportInterfaces.h"
 
 #include <memory>
@@ -29,6 +30,11 @@ public:
     TReport3* FindReport() { return const_cast<TReport3*>(std::as_const(*this).FindReport()); }
 
 protected:
+    // For an element laid out or measured on its own, through its interface:
+    // a pass of its report, which Build never needs.
+    TLayoutPass PlacingPass();
+    TLayoutPass MeasuringPass() const;
+
     // Detaches every element of an owned list (for owners' destructors).
     template <class List> static void DetachAll(const List& elements) {
         for (const auto& element : elements) {

@@ -31,6 +31,7 @@ void TReport3::Build() {
     }
     buildErrors_.clear();
     const TCanvasScope canvas(canvas_, services_.MeasuringCanvas);
+    TLayoutPass pass = PlacingPass();
     const TLength top = MmToLength(margins_.Top);
     TLength offset = 0;
     currentPage_ = 1;
@@ -43,11 +44,11 @@ void TReport3::Build() {
                 row.SetOrientation(kOrientationPortrait);
             }
             state = row.GetOrientation();
-            StartPage(index, state, nullptr);
+            StartPage(pass, index, state, nullptr);
         }
         // Measuring may fail too (on the canvas); such a row is left out.
         TLength height = 0;
-        if (!MeasureRow(index, row, height)) {
+        if (!MeasureRow(pass, index, row, height)) {
             continue;
         }
         const std::int64_t pageHeight =
@@ -61,31 +62,45 @@ void TReport3::Build() {
             if (orientation != kOrientationUnset) {
                 state = orientation;
             }
-            offset = StartPage(index, state, row.GetHeader().get());
+            offset = StartPage(pass, index, state, row.GetHeader().get());
         }
-        PlaceRow(index, row, AddLengths(top, offset));
+        PlaceRow(pass, index, row, AddLengths(top, offset));
         offset = AddLengths(offset, height);
     }
     built_ = true;
 }
 
-TLength TReport3::StartPage(std::size_t index, TOrientation state, IReport3Row* header) {
+TLength TReport3::StartPage(TLayoutPass& pass, std::size_t index, TOrientation state,
+                            IReport3Row* header) {
     const auto page = GetPage(currentPage_);
     page->SetOrientation(state);
     TLength headerHeight = 0;
     if (header != nullptr) {
-        PlaceRow(index, *header, MmToLength(margins_.Top));
+        PlaceRow(pass, index, *header, MmToLength(margins_.Top));
         // A header that cannot be measured takes no room (the error is reported).
-        MeasureRow(index, *header, headerHeight);
+        MeasureRow(pass, index, *header, headerHeight);
     }
     const std::int64_t bottomLine = static_cast<std::int64_t>(page->GetHeight()) - margins_.Bottom;
-    PlaceRow(index, *footerRow_, MmToLength(bottomLine));
+    PlaceRow(pass, index, *footerRow_, MmToLength(bottomLine));
     return headerHeight;
 }
 
-bool TReport3::MeasureRow(std::size_t index, const IReport3Row& row, TLength& height) {
+namespace {
+
+// The report's own top-level rows are laid out within its pass; a header
+// row made elsewhere lays itself out.
+const TReport3Row* OwnTopLevelRow(const TReport3& report, const IReport3Row& row) {
+    const auto* own = dynamic_cast<const TReport3Row*>(&row);
+    return own != nullptr && own->Owner() == &report ? own : nullptr;
+}
+
+} // namespace
+
+bool TReport3::MeasureRow(TLayoutPass& pass, std::size_t index, const IReport3Row& row,
+                          TLength& height) {
     try {
-        height = row.GetHeight();
+        const TReport3Row* own = OwnTopLevelRow(*this, row);
+        height = own != nullptr ? own->Height(pass, PercentageBaseWidth()) : row.GetHeight();
         return true;
     } catch (const std::exception& error) {
         ReportBuildError(index, error.what());
@@ -93,9 +108,14 @@ bool TReport3::MeasureRow(std::size_t index, const IReport3Row& row, TLength& he
     }
 }
 
-void TReport3::PlaceRow(std::size_t index, IReport3Row& row, TLength y) {
+void TReport3::PlaceRow(TLayoutPass& pass, std::size_t index, IReport3Row& row, TLength y) {
+    const TLength x = MmToLength(margins_.Left);
     try {
-        row.PlaceAt(MmToLength(margins_.Left), y);
+        if (const TReport3Row* own = OwnTopLevelRow(*this, row)) {
+            own->Place(pass, x, y, PercentageBaseWidth());
+        } else {
+            row.PlaceAt(x, y);
+        }
     } catch (const std::exception& error) {
         ReportBuildError(index, error.what());
     }

@@ -12,10 +12,7 @@
 #include <algorithm>
 
 TReport3Cell::TReport3Cell(TReport3Row* owner) : TReport3Base(owner) {
-    font_ = owner->GetFont();
-    fontSize_ = owner->GetFontSize();
-    fontStyle_ = owner->GetFontStyle();
-    frame_ = owner->GetFrame();
+    style_ = owner->Style();
     inner_ = owner->GetInnerRect();
 }
 
@@ -31,10 +28,11 @@ std::shared_ptr<IReport3Row> TReport3Cell::AddRow(TLength height) {
         throw EReportError("Строки отчета вложены слишком глубоко");
     }
     auto row = std::make_shared<TReport3Row>(this, depth);
-    row->SetFont(font_);
-    row->SetFontSize(fontSize_);
-    row->SetFontStyle(fontStyle_);
-    row->SetFrame(frame_);
+    // A nested row takes the cell's font and frame, not its alignment or fill.
+    TElementStyle inherited = style_;
+    inherited.Align = TElementStyle{}.Align;
+    inherited.Color = kNoColor;
+    row->SetStyle(inherited);
     row->SetInnerRect(inner_);
     row->SetHeight(height);
     rows_.push_back(row);
@@ -48,58 +46,59 @@ std::shared_ptr<IReport3Text> TReport3Cell::AddText() {
 }
 
 void TReport3Cell::PlaceAt(TLength x, TLength y) {
+    TLayoutPass pass = PlacingPass();
     const TReport3Row* row = OwnerRow();
-    PlaceWithin(x, y, GetWidth(), row != nullptr ? row->GetHeight() : 0);
+    const TLength whole = EnclosingWidth();
+    Place(pass, x, y, Width(whole), row != nullptr ? row->Height(pass, whole) : 0);
 }
 
-void TReport3Cell::PlaceWithin(TLength x, TLength y, TLength width, TLength rowHeight) {
-    TReport3* report = FindReport();
-    if (report != nullptr && OwnerRow() != nullptr) {
+void TReport3Cell::Place(TLayoutPass& pass, TLength x, TLength y, TLength width,
+                         TLength rowHeight) const {
+    if (TReport3Page* page = pass.Page()) {
         // Every cell gets its box, also with no text, so frames and fills are drawn.
-        const auto box = report->PlacementPage().AddText();
-        box->SetX(x);
-        box->SetY(y);
-        box->SetW(std::max<TLength>(width, 0));
-        box->SetH(std::max<TLength>(rowHeight, 0));
-        box->SetText(text_);
-        box->SetFrame(frame_);
-        box->SetFont(font_);
-        box->SetFontSize(fontSize_);
-        box->SetFontStyle(fontStyle_);
-        box->SetAlign(align_);
-        box->SetColor(color_);
-        box->SetInnerRect(inner_);
+        TReport3Text& box = page->AddPlacedText(style_, text_);
+        box.SetX(x);
+        box.SetY(y);
+        box.SetW(std::max<TLength>(width, 0));
+        box.SetH(std::max<TLength>(rowHeight, 0));
+        box.SetInnerRect(inner_);
     }
     TLength rowY = y;
     for (const auto& row : rows_) {
-        rowY = AddLengths(rowY, row->Place(x, rowY));
+        rowY = AddLengths(rowY, row->Place(pass, x, rowY, width));
     }
     for (const auto& text : texts_) {
-        text->PlaceAt(x, y);
+        text->Place(pass, x, y);
     }
 }
 
 TLength TReport3Cell::GetHeight() const {
+    TLayoutPass pass = MeasuringPass();
+    return Height(pass, EnclosingWidth());
+}
+
+TLength TReport3Cell::Height(TLayoutPass& pass, TLength whole) const {
+    if (rows_.empty() && !autoHeight_) {
+        return 0;
+    }
+    const TLength width = Width(whole);
     TLength height = 0;
     for (const auto& row : rows_) {
-        height = AddLengths(height, row->GetHeight());
+        height = AddLengths(height, row->Height(pass, width));
     }
     if (autoHeight_) {
-        const TReport3* report = FindReport();
-        IMeasuringCanvas* canvas = report != nullptr ? report->GetCanvas() : nullptr;
-        if (canvas != nullptr) {
-            // Four pixels to the millimetre.
-            const long double measured = MeasuredHeight(*canvas);
-            height = std::max(height, RoundLength(measured * kLengthPerMm / 4));
+        if (IMeasuringCanvas* canvas = pass.Canvas()) {
+            const long double measured = MeasuredHeight(*canvas, width);
+            height = std::max(height, RoundLength(measured * kLengthPerMm / kPixelsPerMm));
         }
     }
     return height;
 }
 
-TLength TReport3Cell::MeasuredHeight(IMeasuringCanvas& canvas) const {
-    canvas.SetFont(font_, fontSize_, fontStyle_);
-    const std::int64_t width = ToPixels(GetWidth()) - inner_.Left - inner_.Right - 1;
-    std::int64_t height = canvas.MeasureWrappedHeight(text_, width);
+TLength TReport3Cell::MeasuredHeight(IMeasuringCanvas& canvas, TLength width) const {
+    canvas.SetFont(style_.Font, style_.FontSize, style_.FontStyle);
+    const std::int64_t box = ToPixels(width) - inner_.Left - inner_.Right - 1;
+    std::int64_t height = canvas.MeasureWrappedHeight(text_, box);
     if (height > 0) {
         height += static_cast<std::int64_t>(inner_.Top) + inner_.Bottom + 1;
     }
@@ -107,43 +106,31 @@ TLength TReport3Cell::MeasuredHeight(IMeasuringCanvas& canvas) const {
 }
 
 TLength TReport3Cell::GetWidth() const {
+    return Width(EnclosingWidth());
+}
+
+TLength TReport3Cell::Width(TLength whole) const {
     if (widthSpec_.find('%') != std::string::npos) {
-        return PercentageWidth();
+        const long double percent = NumberFromText(widthSpec_, 0);
+        return RoundLength(percent / 100 * whole);
     }
-    const TLength base = WholeMillimetreWidth();
-    if (resolvingWidth_) {
-        return base;
-    }
-    resolvingWidth_ = true;
+    // Nested percentage cells are percentages of what the width text alone
+    // gives, since the cell's own width depends on theirs.
+    const TLength base = MmToLength(TextToIntDef(widthSpec_, 0));
     TLength width = base;
     for (const auto& row : rows_) {
         TLength sum = 0;
         for (const auto& cell : row->Cells()) {
-            sum = AddLengths(sum, cell->GetWidth());
+            sum = AddLengths(sum, cell->Width(base));
         }
         width = std::max(width, sum);
     }
-    resolvingWidth_ = false;
     return width;
 }
 
-TLength TReport3Cell::WholeMillimetreWidth() const {
-    return MmToLength(TextToIntDef(widthSpec_, 0));
-}
-
-TLength TReport3Cell::PercentageWidth() const {
+TLength TReport3Cell::EnclosingWidth() const {
     const TReport3Row* row = OwnerRow();
-    if (row == nullptr) {
-        return 0;
-    }
-    long double whole = 0;
-    if (const auto* report = dynamic_cast<const TReport3*>(row->Owner())) {
-        whole = report->PercentageBaseWidth();
-    } else if (const auto* cell = dynamic_cast<const TReport3Cell*>(row->Owner())) {
-        whole = cell->GetWidth();
-    }
-    const long double percent = NumberFromText(widthSpec_, 0);
-    return RoundLength(percent / 100 * whole);
+    return row != nullptr ? row->EnclosingWidth() : 0;
 }
 
 std::vector<std::shared_ptr<IReport3Row>> TReport3Cell::Rows() const {

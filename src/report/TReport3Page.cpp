@@ -7,6 +7,17 @@
 #include <algorithm>
 
 std::shared_ptr<IReport3Text> TReport3Page::AddText() {
+    return NewText();
+}
+
+TReport3Text& TReport3Page::AddPlacedText(const TElementStyle& style, const std::string& text) {
+    TReport3Text& placed = *NewText();
+    placed.SetStyle(style);
+    placed.SetText(text);
+    return placed;
+}
+
+std::shared_ptr<TReport3Text> TReport3Page::NewText() {
     auto text = std::make_shared<TReport3Text>(nullptr);
     texts_.push_back(text);
     stale_ = true;

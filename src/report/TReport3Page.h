@@ -3,6 +3,7 @@
 // size in whole millimetres and its orientation. The page image is made by
 // the drawing layer the report's services lead to, kept, and made again only
 // after a change has marked it stale.
+#include "report/ElementStyle.h"
 #include "report/ReportServices.h"
 #include "report/TReport3Base.h"
 
@@ -30,6 +31,8 @@ public:
     TOrientation GetOrientation() const override { return orientation_; }
     std::int32_t GetNumber() const override { return number_; }
 
+    // A new page text with that style and content, as placing makes them.
+    TReport3Text& AddPlacedText(const TElementStyle& style, const std::string& text);
     // Whether the page image must be redrawn before use.
     bool IsStale() const { return stale_; }
     // The page image, drawn first when stale.
@@ -39,6 +42,7 @@ public:
 
 private:
     const TReportServices& Services(std::string_view operation);
+    std::shared_ptr<TReport3Text> NewText();
 
     std::int32_t number_;
     std::vector<std::shared_ptr<TReport3Text>> texts_;

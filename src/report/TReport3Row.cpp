@@ -12,7 +12,6 @@ TReport3Row::~TReport3Row() {
 std::shared_ptr<IReport3Cell> TReport3Row::AddCell(const std::string& widthSpec) {
     auto cell = std::make_shared<TReport3Cell>(this);
     cell->SetWidthSpec(widthSpec);
-    cell->SetColor(color_);
     cells_.push_back(cell);
     return cell;
 }
@@ -40,18 +39,29 @@ std::shared_ptr<IReport3Cell> TReport3Row::AddStyledCell(const std::string& widt
 }
 
 void TReport3Row::PlaceAt(TLength x, TLength y) {
-    Place(x, y);
+    TLayoutPass pass = PlacingPass();
+    Place(pass, x, y, EnclosingWidth());
 }
 
-TLength TReport3Row::Place(TLength x, TLength y) {
+TLength TReport3Row::Place(TLayoutPass& pass, TLength x, TLength y, TLength whole) const {
     // Every cell is as tall as the row; measure it once for all of them.
-    const TLength height = GetHeight();
+    const TLength height = Height(pass, whole);
     for (const auto& cell : cells_) {
-        const TLength width = cell->GetWidth();
-        cell->PlaceWithin(x, y, width, height);
+        const TLength width = cell->Width(whole);
+        cell->Place(pass, x, y, width, height);
         x = AddLengths(x, width);
     }
     return height;
+}
+
+TLength TReport3Row::EnclosingWidth() const {
+    if (const auto* report = dynamic_cast<const TReport3*>(Owner())) {
+        return report->PercentageBaseWidth();
+    }
+    if (const auto* cell = dynamic_cast<const TReport3Cell*>(Owner())) {
+        return cell->GetWidth();
+    }
+    return 0;
 }
 
 std::shared_ptr<IReport3Cell> TReport3Row::GetCell(std::int32_t number) const {
@@ -76,9 +86,14 @@ void TReport3Row::SetHeight(TLength height) {
 }
 
 TLength TReport3Row::GetHeight() const {
+    TLayoutPass pass = MeasuringPass();
+    return Height(pass, EnclosingWidth());
+}
+
+TLength TReport3Row::Height(TLayoutPass& pass, TLength whole) const {
     TLength height = height_;
     for (const auto& cell : cells_) {
-        height = std::max(height, cell->GetHeight());
+        height = std::max(height, cell->Height(pass, whole));
     }
     return height;
 }

@@ -1,13 +1,14 @@
 #pragma once
 // A horizontal band of cells laid out left to right. Owner: the report (a
 // top-level row) or a cell (a nested row).
+#include "report/ElementStyle.h"
 #include "report/TReport3Base.h"
 
 #include <vector>
 
 class TReport3Cell;
 
-class TReport3Row : public TReport3Base, public IReport3Row {
+class TReport3Row : public TReport3Base, public TStyledElement<IReport3Row> {
 public:
     // `depth`: 0 for a top-level row, one more for each enclosing cell.
     TReport3Row(TReport3Base* owner, int depth) : TReport3Base(owner), depth_(depth) {}
@@ -31,23 +32,19 @@ public:
     TLength GetHeight() const override;
     void SetHeader(const std::shared_ptr<IReport3Row>& header) override;
     std::shared_ptr<IReport3Row> GetHeader() const override { return header_.lock(); }
-    void SetFont(const std::string& name) override { font_ = name; }
-    const std::string& GetFont() const override { return font_; }
-    void SetFontSize(std::int32_t size) override { fontSize_ = size; }
-    std::int32_t GetFontSize() const override { return fontSize_; }
-    void SetFontStyle(TFontStyle style) override { fontStyle_ = style; }
-    TFontStyle GetFontStyle() const override { return fontStyle_; }
-    void SetFrame(const std::string& frame) override { frame_ = frame; }
-    const std::string& GetFrame() const override { return frame_; }
     void SetOrientation(TOrientation orientation) override { orientation_ = orientation; }
     TOrientation GetOrientation() const override { return orientation_; }
     void SetPageFeed(bool pageFeed) override { pageFeed_ = pageFeed; }
     bool GetPageFeed() const override { return pageFeed_; }
-    void SetColor(TColor color) override { color_ = color; }
-    TColor GetColor() const override { return color_; }
 
-    // PlaceAt; the height the row took.
-    TLength Place(TLength x, TLength y);
+    // The laid-out height and PlaceAt within a pass; `whole` is what the
+    // cells' percentage widths are percentages of.
+    TLength Height(TLayoutPass& pass, TLength whole) const;
+    // The height the row took.
+    TLength Place(TLayoutPass& pass, TLength x, TLength y, TLength whole) const;
+    // What the row's percentage cells are percentages of where it stands:
+    // its report's base width or its cell's width; 0 when detached.
+    TLength EnclosingWidth() const;
     int Depth() const { return depth_; }
     const std::vector<std::shared_ptr<TReport3Cell>>& Cells() const { return cells_; }
 
@@ -58,12 +55,7 @@ private:
     // may name itself or a later row, which must not make an ownership cycle.
     std::weak_ptr<IReport3Row> header_;
     std::vector<std::shared_ptr<TReport3Cell>> cells_;
-    std::string font_ = "Arial";
-    std::int32_t fontSize_ = 10;
-    TFontStyle fontStyle_ = 0;
-    std::string frame_;
     TOrientation orientation_ = kOrientationUnset;
     bool pageFeed_ = false;
-    TColor color_ = kNoColor;
     TIntRect inner_;
 };

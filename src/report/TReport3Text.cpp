@@ -22,23 +22,21 @@ void TReport3Text::Changed() {
 }
 
 void TReport3Text::PlaceAt(TLength x, TLength y) {
-    TReport3* report = FindReport();
-    if (report == nullptr) {
+    TLayoutPass pass = PlacingPass();
+    Place(pass, x, y);
+}
+
+void TReport3Text::Place(TLayoutPass& pass, TLength x, TLength y) const {
+    TReport3Page* page = pass.Page();
+    if (page == nullptr) {
         return;
     }
     // Page texts of free texts keep zero insets.
-    const auto copy = report->PlacementPage().AddText();
-    copy->SetX(AddLengths(x, x_));
-    copy->SetY(AddLengths(y, y_));
-    copy->SetW(w_);
-    copy->SetH(h_);
-    copy->SetText(text_);
-    copy->SetFont(font_);
-    copy->SetFontSize(fontSize_);
-    copy->SetFontStyle(fontStyle_);
-    copy->SetFrame(frame_);
-    copy->SetAlign(align_);
-    copy->SetColor(color_);
+    TReport3Text& copy = page->AddPlacedText(style_, text_);
+    copy.SetX(AddLengths(x, x_));
+    copy.SetY(AddLengths(y, y_));
+    copy.SetW(w_);
+    copy.SetH(h_);
 }
 
 void TReport3Text::SetMetafile(std::string_view metafileBytes) {
@@ -91,10 +89,5 @@ void TReport3Text::SetH(TLength h) {
 
 void TReport3Text::SetText(const std::string& text) {
     text_ = text;
-    Changed();
-}
-
-void TReport3Text::SetFrame(const std::string& frame) {
-    frame_ = frame;
     Changed();
 }

@@ -2,9 +2,10 @@
 // A free text of a cell (owner: the cell; X and Y from the cell's corner) or
 // a page text (no owner; X and Y from the page's corner). A text whose
 // content begins with "!EMF" is a picture.
+#include "report/ElementStyle.h"
 #include "report/TReport3Base.h"
 
-class TReport3Text : public TReport3Base, public IReport3Text {
+class TReport3Text : public TReport3Base, public TStyledElement<IReport3Text> {
 public:
     explicit TReport3Text(TReport3Base* owner) : TReport3Base(owner) {}
 
@@ -29,18 +30,11 @@ public:
     TLength GetH() const override { return h_; }
     void SetText(const std::string& text) override;
     const std::string& GetText() const override { return text_; }
-    void SetFont(const std::string& name) override { font_ = name; }
-    const std::string& GetFont() const override { return font_; }
-    void SetFontSize(std::int32_t size) override { fontSize_ = size; }
-    std::int32_t GetFontSize() const override { return fontSize_; }
-    void SetFontStyle(TFontStyle style) override { fontStyle_ = style; }
-    TFontStyle GetFontStyle() const override { return fontStyle_; }
-    void SetFrame(const std::string& frame) override;
-    const std::string& GetFrame() const override { return frame_; }
-    void SetAlign(std::int32_t align) override { align_ = align; }
-    std::int32_t GetAlign() const override { return align_; }
-    void SetColor(TColor color) override { color_ = color; }
-    TColor GetColor() const override { return color_; }
+    void SetAlign(std::int32_t align) override { style_.Align = align; }
+    std::int32_t GetAlign() const override { return style_.Align; }
+
+    // PlaceAt within a pass.
+    void Place(TLayoutPass& pass, TLength x, TLength y) const;
 
 private:
     TIntRect inner_;
@@ -49,10 +43,4 @@ private:
     TLength w_ = 20 * kLengthPerMm;
     TLength h_ = 5 * kLengthPerMm;
     std::string text_;
-    std::string font_ = "Arial";
-    std::int32_t fontSize_ = 10;
-    TFontStyle fontStyle_ = 0;
-    std::string frame_;
-    std::int32_t align_ = 5;
-    TColor color_ = kNoColor;
 };

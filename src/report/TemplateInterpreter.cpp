@@ -3,8 +3,9 @@
 #include "report/ComputingStatements.h"
 #include "report/NumberText.h"
 #include "report/ReportError.h"
+#include "report/ReportVariables.h"
 #include "report/StyleText.h"
-#include "report/TReport3.h"
+#include "report/TemplateRun.h"
 #include "text/Markup.h"
 #include "text/Numbers.h"
 #include "text/Paths.h"
@@ -20,15 +21,15 @@ using TContext = std::shared_ptr<IReport3Base>;
 // Font, size, style and alignment of a cell or text; absent font values
 // take the report's defaults.
 template <class Element>
-void ApplyFontAndAlign(Element& element, const TNode& statement, const TReport3& report) {
+void ApplyFontAndAlign(Element& element, const TNode& statement, const IReport3& report) {
     element.SetFont(statement.GetString("font", report.GetFontName()));
     element.SetFontSize(ClampToInt32(statement.GetInteger("fontsize", report.GetFontSize())));
     element.SetFontStyle(
         TextToFontStyle(statement.GetString("fontstyle", FontStyleToText(report.GetFontStyle()))));
-    element.SetAlign(ClampToInt32(statement.GetInteger("align", 5)));
+    element.SetAlign(ClampToInt32(statement.GetInteger("align", kAlignCentre)));
 }
 
-void RowStatement(TReport3& report, const TContext& context, const TNode& statement) {
+void RowStatement(TTemplateRun& run, const TContext& context, const TNode& statement) {
     const TLength height = statement.GetFixed("h", 5 * kLengthPerMm);
     std::shared_ptr<IReport3Row> row;
     if (const auto owner = std::dynamic_pointer_cast<IReport3>(context)) {
@@ -42,29 +43,29 @@ void RowStatement(TReport3& report, const TContext& context, const TNode& statem
     const std::string header = statement.GetString("header", "");
     if (!header.empty()) {
         // Only rows before this one (or this one) can be found.
-        if (auto found = std::dynamic_pointer_cast<IReport3Row>(report.FindRow(header))) {
+        if (auto found = std::dynamic_pointer_cast<IReport3Row>(run.Report().FindRow(header))) {
             row->SetHeader(found);
         }
     }
     row->SetPageFeed(statement.GetBoolean("pagefeed", false));
     row->SetOrientation(TextToOrientation(statement.GetString("pageorientation", "")));
-    InterpretSections(report, row, statement);
+    InterpretSections(run, row, statement);
 }
 
-void CellStatement(TReport3& report, const TContext& context, const TNode& statement) {
+void CellStatement(TTemplateRun& run, const TContext& context, const TNode& statement) {
     const auto row = std::dynamic_pointer_cast<IReport3Row>(context);
     if (row == nullptr) {
         throw EReportError("Неизвестный интерфейс в ParseCell");
     }
     const auto cell = row->AddCell(statement.GetString("w", "100%"));
     cell->SetName(statement.GetString("name", ""));
-    cell->SetText(report.Variables().Substitute(statement.GetString("text", "")));
+    cell->SetText(run.Variables().Substitute(statement.GetString("text", "")));
     cell->SetFrame(statement.GetString("frame", ""));
-    ApplyFontAndAlign(*cell, statement, report);
-    InterpretSections(report, cell, statement);
+    ApplyFontAndAlign(*cell, statement, run.Report());
+    InterpretSections(run, cell, statement);
 }
 
-void TextStatement(TReport3& report, const TContext& context, const TNode& statement) {
+void TextStatement(TTemplateRun& run, const TContext& context, const TNode& statement) {
     const auto cell = std::dynamic_pointer_cast<IReport3Cell>(context);
     if (cell == nullptr) {
         throw EReportError("Неизвестный интерфейс в ParseCell");
@@ -74,22 +75,22 @@ void TextStatement(TReport3& report, const TContext& context, const TNode& state
     text->SetY(statement.GetFixed("y", 0));
     text->SetW(statement.GetFixed("w", 0));
     text->SetH(statement.GetFixed("h", 0));
-    text->SetText(report.Variables().Substitute(statement.GetString("text", "")));
+    text->SetText(run.Variables().Substitute(statement.GetString("text", "")));
     text->SetFrame(statement.GetString("frame", ""));
-    ApplyFontAndAlign(*text, statement, report);
+    ApplyFontAndAlign(*text, statement, run.Report());
 }
 
-void ForStatement(TReport3& report, const TContext& context, const TNode& statement) {
-    TReportVariables& variables = report.Variables();
+void ForStatement(TTemplateRun& run, const TContext& context, const TNode& statement) {
+    TReportVariables& variables = run.Variables();
     const std::string var = statement.GetString("var", "");
     if (var.find("[]") == std::string::npos) {
         const std::int64_t count = statement.GetInteger("n", 1);
         for (std::int64_t k = 1; k <= count; ++k) {
-            report.TemplateRun().CountStatement();
+            run.CountStatement();
             if (!var.empty()) {
                 variables.Set(var, IntToText(k), false);
             }
-            InterpretSections(report, context, statement);
+            InterpretSections(run, context, statement);
         }
         return;
     }
@@ -97,11 +98,11 @@ void ForStatement(TReport3& report, const TContext& context, const TNode& statem
     const std::string base = var.substr(0, var.size() - 2);
     const std::int64_t count = TextToIntDef(variables.Get(base + "[0]"), 0);
     for (std::int64_t k = 1; k <= count; ++k) {
-        report.TemplateRun().CountStatement();
+        run.CountStatement();
         const std::string position = IntToText(k);
         variables.Set(base + "#", position, false);
         variables.Set(var, variables.Get(base + "[" + position + "]"), false);
-        InterpretSections(report, context, statement);
+        InterpretSections(run, context, statement);
     }
 }
 
@@ -141,52 +142,52 @@ bool ConditionHolds(const TReportVariables& variables, const TNode& statement) {
     return false;
 }
 
-void IfStatement(TReport3& report, const TContext& context, const TNode& statement) {
-    if (ConditionHolds(report.Variables(), statement)) {
-        InterpretSections(report, context, statement);
+void IfStatement(TTemplateRun& run, const TContext& context, const TNode& statement) {
+    if (ConditionHolds(run.Variables(), statement)) {
+        InterpretSections(run, context, statement);
     }
 }
 
-void IncludeStatement(TReport3& report, const TContext& context, const TNode& statement) {
+void IncludeStatement(TTemplateRun& run, const TContext& context, const TNode& statement) {
     // The template names the file in its own text.
     const std::filesystem::path fileName =
         PathFromText(statement.ItemCount() > 0 ? statement.GetItem(0)->Text : "");
     if (const auto cell = std::dynamic_pointer_cast<IReport3Cell>(context)) {
-        InterpretTemplateFile(report, cell, fileName);
+        InterpretTemplateFile(run, cell, fileName);
     } else {
-        report.LoadTemplate(fileName);
+        run.Report().LoadTemplate(fileName);
     }
     if (statement.ChildCount() > 0) {
         throw EReportError("Блок \"include\" в шаблоне отчета не закрыт");
     }
 }
 
-void DefaultsStatement(TReport3& report, const TNode& statement) {
+void DefaultsStatement(IReport3& report, const TNode& statement) {
     report.SetFontName(statement.GetString("font", report.GetFontName()));
     report.SetFontSize(ClampToInt32(statement.GetInteger("fontsize", report.GetFontSize())));
     report.SetFontStyle(
         TextToFontStyle(statement.GetString("fontstyle", FontStyleToText(report.GetFontStyle()))));
 }
 
-void InterpretStatement(TReport3& report, const TContext& context, const TNode& statement) {
-    report.TemplateRun().CountStatement();
+void InterpretStatement(TTemplateRun& run, const TContext& context, const TNode& statement) {
+    run.CountStatement();
     const std::string name = LowerCaseCyr(statement.Name());
     if (name == "include") {
-        IncludeStatement(report, context, statement);
+        IncludeStatement(run, context, statement);
     } else if (name == "row") {
-        RowStatement(report, context, statement);
+        RowStatement(run, context, statement);
     } else if (name == "cell") {
-        CellStatement(report, context, statement);
+        CellStatement(run, context, statement);
     } else if (name == "text") {
-        TextStatement(report, context, statement);
+        TextStatement(run, context, statement);
     } else if (name == "for") {
-        ForStatement(report, context, statement);
+        ForStatement(run, context, statement);
     } else if (name == "if") {
-        IfStatement(report, context, statement);
+        IfStatement(run, context, statement);
     } else if (IsComputingStatement(name)) {
-        RunComputingStatement(report.Variables(), name, statement);
+        RunComputingStatement(run.Variables(), name, statement);
     } else if (name == "defaults") {
-        DefaultsStatement(report, statement);
+        DefaultsStatement(run.Report(), statement);
     } else {
         throw EReportError("Недопустимый раздел: " + statement.Name());
     }
@@ -194,17 +195,17 @@ void InterpretStatement(TReport3& report, const TContext& context, const TNode& 
 
 } // namespace
 
-void InterpretSections(TReport3& report, const TContext& context, const TNode& node) {
-    const TTemplateRun::TNestingScope nesting(report.TemplateRun());
+void InterpretSections(TTemplateRun& run, const TContext& context, const TNode& node) {
+    const TTemplateRun::TNestingScope nesting(run);
     for (int i = 0; i < node.ChildCount(); ++i) {
-        InterpretStatement(report, context, node.GetChild(i));
+        InterpretStatement(run, context, node.GetChild(i));
     }
 }
 
-void InterpretTemplateFile(TReport3& report, const TContext& context,
+void InterpretTemplateFile(TTemplateRun& run, const TContext& context,
                            const std::filesystem::path& fileName) {
-    const TTemplateRun::TFileScope file(report.TemplateRun(), fileName);
+    const TTemplateRun::TFileScope file(run, fileName);
     const auto sentences = ParseTemplateFile(fileName);
     const auto tree = SentenceToNode(*sentences);
-    InterpretSections(report, context, *tree);
+    InterpretSections(run, context, *tree);
 }

@@ -11,13 +11,13 @@
 #include <string>
 
 class TNode;
-class TReport3;
+class TTemplateRun;
 
 // Interprets each child statement of `node`, in order, against `context`.
-void InterpretSections(TReport3& report, const std::shared_ptr<IReport3Base>& context,
+void InterpretSections(TTemplateRun& run, const std::shared_ptr<IReport3Base>& context,
                        const TNode& node);
 
 // Reads a template file and interprets its statements against `context`; a
 // file that cannot be read, or one already being read, raises an error.
-void InterpretTemplateFile(TReport3& report, const std::shared_ptr<IReport3Base>& context,
+void InterpretTemplateFile(TTemplateRun& run, const std::shared_ptr<IReport3Base>& context,
                            const std::filesystem::path& fileName);

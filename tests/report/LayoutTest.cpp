@@ -66,18 +66,20 @@ TEST(RowHeight, TallestOfOwnHeightAndCells) {
     EXPECT_EQ(row->GetHeight(), Mm(20));
 }
 
-TEST(RowHeight, AutoHeightCellsAreMeasuredOnlyWhileBuilding) {
+TEST(RowHeight, AutoHeightCellsMeasureTheSameInAndOutsideBuild) {
     const auto report = MakeReport();
     const auto row = report->AddRow(Mm(1));
     const auto cell = row->AddCell("20"); // 79 pixels of box: 13 characters of 6 pixels
     cell->SetText("aaaa bbbb cccc dddd");
     cell->SetAutoHeight(true);
     cell->SetInnerRect({0, 2, 0, 1});
-    EXPECT_EQ(cell->GetHeight(), 0);
-    report->Build();
     // Two lines of 15 pixels, the insets and one pixel: 34 pixels, 8,5 mm.
-    const auto texts = Texts(*report->GetPage(1));
-    EXPECT_EQ(texts.back()->GetH(), Mm(8.5));
+    EXPECT_EQ(cell->GetHeight(), Mm(8.5));
+    EXPECT_EQ(row->GetHeight(), Mm(8.5));
+    EXPECT_EQ(report->GetCanvas(), nullptr);
+    report->Build();
+    EXPECT_EQ(Texts(*report->GetPage(1)).back()->GetH(), Mm(8.5));
+    EXPECT_EQ(cell->GetHeight(), Mm(8.5));
 }
 
 TEST(Placing, NestedRowsStackInsideTheirCell) {

@@ -47,7 +47,7 @@ inline std::vector<std::string> TextContents(IReport3Page& page) {
 inline void Interpret(TReport3& report, const std::string& templateText) {
     const auto sentences = ParseTemplateText(templateText);
     const auto tree = SentenceToNode(*sentences);
-    InterpretSections(report, report.shared_from_this(), *tree);
+    InterpretSections(report.TemplateRun(), report.shared_from_this(), *tree);
 }
 
 // The message of the error interpreting the text raises; "" when none.

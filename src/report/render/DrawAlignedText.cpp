@@ -1,5 +1,6 @@
 #include "report/render/DrawAlignedText.h"
 
+#include "report/ReportUnits.h"
 #include "report/render/TextLines.h"
 
 #include <QFontMetrics>
@@ -10,42 +11,17 @@
 
 namespace {
 
-enum class THorizontal { Left, Centre, Right };
-
-THorizontal HorizontalOf(int alignment) {
-    switch (alignment) {
-    case 1:
-    case 4:
-    case 7:
-        return THorizontal::Left;
-    case 3:
-    case 6:
-    case 9:
-        return THorizontal::Right;
-    case 2:
-    case 5:
-    case 8:
-        return THorizontal::Centre;
-    default:
-        return THorizontal::Left;
-    }
-}
-
-bool IsTopRow(int alignment) {
-    return alignment >= 1 && alignment <= 3;
-}
-bool IsBottomRow(int alignment) {
-    return alignment >= 7 && alignment <= 9;
-}
-bool IsKnown(int alignment) {
-    return alignment >= 1 && alignment <= 9;
+// Lines of a code outside 1 to 9 are laid out from the left within the
+// centred block.
+THorizontalAlign LineAlign(int alignment) {
+    return IsAlignCode(alignment) ? HorizontalAlign(alignment) : THorizontalAlign::Left;
 }
 
 // Draws the lines from the top of `rect`, each placed by the flag; clipped to
 // the rectangle only where a line would reach past it, since clipping every
 // text costs more than drawing it.
-void DrawLines(QPainter& canvas, const TTextLines& lines, const QRect& rect, THorizontal horizontal,
-               int lineHeight) {
+void DrawLines(QPainter& canvas, const TTextLines& lines, const QRect& rect,
+               THorizontalAlign horizontal, int lineHeight) {
     const bool clip = lines.Widest() > rect.width() || lines.Count() * lineHeight > rect.height();
     if (clip) {
         canvas.save();
@@ -54,9 +30,9 @@ void DrawLines(QPainter& canvas, const TTextLines& lines, const QRect& rect, THo
     int top = rect.top();
     for (int index = 0; index < lines.Count() && top <= rect.bottom(); ++index) {
         qreal left = rect.left();
-        if (horizontal == THorizontal::Centre) {
+        if (horizontal == THorizontalAlign::Centre) {
             left += (rect.width() - lines.Width(index)) / 2;
-        } else if (horizontal == THorizontal::Right) {
+        } else if (horizontal == THorizontalAlign::Right) {
             left += rect.width() - lines.Width(index);
         }
         lines.Draw(canvas, index, QPointF(left, top));
@@ -74,7 +50,7 @@ void DrawAlignedText(QPainter& canvas, int x, int y, int width, int height, cons
     if (text.empty() || width <= 0 || height <= 0) {
         return;
     }
-    THorizontal horizontal = HorizontalOf(alignment);
+    THorizontalAlign horizontal = LineAlign(alignment);
     const QFontMetrics metrics(canvas.font(), canvas.device());
     const int lineHeight = metrics.height();
     const TTextLines lines(text, canvas.font(), canvas.device(), width, wordWrap);
@@ -85,14 +61,14 @@ void DrawAlignedText(QPainter& canvas, int x, int y, int width, int height, cons
     // Centred both ways unless the code says otherwise; halves truncate.
     int left = x + width / 2 - w / 2;
     int top = y + height / 2 - h / 2;
-    if (IsKnown(alignment) && horizontal == THorizontal::Left) {
+    if (HorizontalAlign(alignment) == THorizontalAlign::Left) {
         left = x;
-    } else if (horizontal == THorizontal::Right) {
+    } else if (horizontal == THorizontalAlign::Right) {
         left = x + width - w;
     }
-    if (IsTopRow(alignment)) {
+    if (VerticalAlign(alignment) == TVerticalAlign::Top) {
         top = y;
-    } else if (IsBottomRow(alignment)) {
+    } else if (VerticalAlign(alignment) == TVerticalAlign::Bottom) {
         top = y + height - h;
     }
     int right = left + w;
@@ -100,13 +76,13 @@ void DrawAlignedText(QPainter& canvas, int x, int y, int width, int height, cons
 
     if (left < x) {
         left = x;
-        horizontal = THorizontal::Left;
+        horizontal = THorizontalAlign::Left;
     }
     top = std::max(top, y);
     right = std::min(right, x + width);
     bottom = std::min(bottom, y + height);
     // Room for the overhang of italic and the last glyph's side bearing.
-    if (horizontal == THorizontal::Right) {
+    if (horizontal == THorizontalAlign::Right) {
         left -= 3;
     } else {
         right += 3;
