@@ -2,24 +2,19 @@
 // ZIP, reading the kept file at its first need, the start of the program
 // with and without a kept directory, and a BIK looked up while typing, in
 // the directory alone and in the bank editor with its lines.
-#include "controls/ActionRunner.h"
 #include "BenchApplication.h"
-#include "app/ProgramWindows.h"
+#include "BenchWindows.h"
 #include "bank/DirectoryReader.h"
 #include "bank/KeptDirectory.h"
+#include "controls/ActionRunner.h"
 #include "reference/ui/TfmBankEditor.h"
-#include "report/render/QtReportServices.h"
-#include "text/FormatSettings.h"
 #include "text/SafeFile.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QWindow>
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <memory>
 
 namespace {
 
@@ -105,20 +100,7 @@ void BM_StartUpWithKeptDirectory(benchmark::State& state) {
     if (!HaveDirectory(state)) {
         return;
     }
-    BenchApplication();
-    const std::filesystem::path folder = state.range(0) ? Folders().with() : Folders().without();
-    for (auto _ : state) {
-        InitFormatSettings();
-        auto windows =
-            std::make_unique<TProgramWindows>(folder, folder / "program", MakeQtReportServices());
-        windows->Show();
-        while (!windows->Main().windowHandle() || !windows->Main().windowHandle()->isExposed()) {
-            QApplication::processEvents();
-        }
-        state.PauseTiming();
-        windows.reset();
-        state.ResumeTiming();
-    }
+    TimeStartUp(state, state.range(0) ? Folders().with() : Folders().without());
 }
 BENCHMARK(BM_StartUpWithKeptDirectory)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
@@ -135,13 +117,6 @@ void BM_BIKLookUp(benchmark::State& state) {
 }
 BENCHMARK(BM_BIKLookUp);
 
-void Key(QWidget& target, Qt::Key key, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(&target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(&target, &release);
-}
-
 // The ninth digit of a BIK typed into the bank editor and taken back: the
 // look-up and the directory's lines under the boxes, each time.
 void BM_BankEditorBIKKey(benchmark::State& state) {
@@ -157,8 +132,8 @@ void BM_BankEditorBIKKey(benchmark::State& state) {
     bik->setText("04452522");
     kept.Directory(); // read once before, as the first key of the day would
     for (auto _ : state) {
-        Key(*bik, Qt::Key_5, "5");
-        Key(*bik, Qt::Key_Backspace, {});
+        SendKey(*bik, Qt::Key_5, "5");
+        SendKey(*bik, Qt::Key_Backspace, {});
     }
     state.counters["bik"] = bik->text().size();
 }

@@ -5,6 +5,7 @@
 // finding a statement, and the register of a period from the dialog's OK to
 // its first page painted in the preview. Runs on the offscreen platform.
 #include "BenchApplication.h"
+#include "BenchWindows.h"
 #include "FirstPaint.h"
 #include "app/ProgramWindows.h"
 #include "controls/VertGrid.h"
@@ -17,8 +18,6 @@
 #include "text/Format.h"
 #include "text/FormatSettings.h"
 #include "text/Numbers.h"
-
-#include <QWindow>
 
 #include <benchmark/benchmark.h>
 
@@ -193,20 +192,7 @@ BENCHMARK(BM_RegisterToFirstPaint)->Arg(3)->Arg(6)->Arg(12)->Arg(24)->Unit(bench
 
 // What main does before the event loop, until the main window is exposed.
 void BM_StartUpToShownWindow(benchmark::State& state) {
-    BenchApplication();
-    Data();
-    for (auto _ : state) {
-        InitFormatSettings();
-        auto windows = std::make_unique<TProgramWindows>(Data().root, Data().root / "program",
-                                                         MakeQtReportServices());
-        windows->Show();
-        while (!windows->Main().windowHandle() || !windows->Main().windowHandle()->isExposed()) {
-            QApplication::processEvents();
-        }
-        state.PauseTiming();
-        windows.reset();
-        state.ResumeTiming();
-    }
+    TimeStartUp(state, Data().root);
 }
 BENCHMARK(BM_StartUpToShownWindow)->Unit(benchmark::kMillisecond);
 

@@ -3,26 +3,18 @@
 // recomputed, the earn sources balanced and the labels and amounts shown, on
 // a full statement (every count filled, five sources with amounts).
 #include "BenchApplication.h"
+#include "BenchWindows.h"
 #include "controls/VertGrid.h"
 #include "statement/EarnSources.h"
 #include "statement/ui/TfmDocumentEditor.h"
 #include "store/Store.h"
 #include "text/FormatSettings.h"
 
-#include <QKeyEvent>
-
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 
 namespace {
-
-void Key(QWidget& target, Qt::Key key, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(&target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(&target, &release);
-}
 
 void BM_StatementEditorWindowCountKey(benchmark::State& state) {
     BenchApplication();
@@ -47,9 +39,9 @@ void BM_StatementEditorWindowCountKey(benchmark::State& state) {
             grid.setFocus();
             QApplication::processEvents();
             // After what the cell holds, which the grid selects on opening.
-            Key(*grid.InplaceEditor(), Qt::Key_End, {});
+            SendKey(*grid.InplaceEditor(), Qt::Key_End, {});
             for (const QChar c : text) {
-                Key(*grid.InplaceEditor(), Qt::Key_unknown, QString(c));
+                SendKey(*grid.InplaceEditor(), Qt::Key_unknown, QString(c));
             }
         };
         for (int row = 1; row <= 15; ++row) {
@@ -65,9 +57,9 @@ void BM_StatementEditorWindowCountKey(benchmark::State& state) {
         for (auto _ : state) {
             // "171", then back to "17", and again.
             if (add) {
-                Key(cell, Qt::Key_1, "1");
+                SendKey(cell, Qt::Key_1, "1");
             } else {
-                Key(cell, Qt::Key_Backspace, "\b");
+                SendKey(cell, Qt::Key_Backspace, "\b");
             }
             add = !add;
         }

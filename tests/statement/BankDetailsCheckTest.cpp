@@ -43,7 +43,6 @@ protected:
     }
 
     TDocumentEditorState editor_{store_};
-    std::int64_t payer_ = 0, receiver_ = 0, bankA_ = 0, bankB_ = 0;
 };
 
 } // namespace

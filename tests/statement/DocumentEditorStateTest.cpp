@@ -15,10 +15,7 @@ class DocumentEditor : public EditorStore {
 protected:
     void SetUp() override {
         EditorStore::SetUp();
-        payer_ = AddFirm("Плательщик");
-        receiver_ = AddFirm("Получатель", "7707083893");
-        bankA_ = AddBank("Банк А", "044525225");
-        bankB_ = AddBank("Банк Б", "044525000");
+        AddParties();
         // As the window does on showing: the earn-source list is seeded.
         editor_.Load(kNoon1March2017);
     }
@@ -38,7 +35,6 @@ protected:
         }
     }
 
-    std::int64_t payer_ = 0, receiver_ = 0, bankA_ = 0, bankB_ = 0;
     TDocumentEditorState editor_{store_};
 };
 

@@ -49,3 +49,10 @@ void EditorStore::MarkDeleted(TTable& table, std::int64_t id) {
     table.FieldByName("Deleted").SetInteger(1);
     table.Post();
 }
+
+void EditorStore::AddParties() {
+    payer_ = AddFirm("Плательщик");
+    receiver_ = AddFirm("Получатель", "7707083893");
+    bankA_ = AddBank("Банк А", "044525225");
+    bankB_ = AddBank("Банк Б", "044525000");
+}

@@ -21,6 +21,11 @@ protected:
     void SetField(TTable& table, std::int64_t id, const char* field, std::string_view value);
     // Marks a firm or bank record deleted.
     void MarkDeleted(TTable& table, std::int64_t id);
+    // The firms and banks of a statement: a payer, a receiver with a valid
+    // INN, and two banks with BIKs.
+    void AddParties();
+
+    std::int64_t payer_ = 0, receiver_ = 0, bankA_ = 0, bankB_ = 0;
 
     testing_support::TempDir dir_;
     TStore store_{dir_.path(), dir_.path()};

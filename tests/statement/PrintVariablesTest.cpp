@@ -1,20 +1,14 @@
 // The report variables of a statement.
 #include "statement/PrintVariables.h"
 #include "store/Schemas.h"
+#include "support/TableSupport.h"
 #include "text/FormatSettings.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TTable Make(std::vector<TFieldDef> defs) {
-    TTable table;
-    for (TFieldDef& def : defs) {
-        table.AddFieldDef(std::move(def));
-    }
-    table.CreateDataSet();
-    return table;
-}
+using testing_support::EmptyTable;
 
 class PrintVariables : public ::testing::Test {
 protected:
@@ -54,8 +48,8 @@ protected:
     }
     void TearDown() override { InitFormatSettings(); }
 
-    TTable firms_ = Make(FirmsFieldDefs());
-    TTable banks_ = Make(BanksFieldDefs());
+    TTable firms_ = EmptyTable(FirmsFieldDefs());
+    TTable banks_ = EmptyTable(BanksFieldDefs());
     TStatement statement_;
 };
 

@@ -14,10 +14,7 @@ class StoredStatement : public EditorStore {
 protected:
     void SetUp() override {
         EditorStore::SetUp();
-        payer_ = AddFirm("Плательщик");
-        receiver_ = AddFirm("Получатель", "7707083893");
-        bankA_ = AddBank("Банк А", "044525225");
-        bankB_ = AddBank("Банк Б", "044525000");
+        AddParties();
         editor_.Load(kDay);
         editor_.AddSource("Прочие поступления", "11");
         // 5301 roubles: 5000 on the first source, 301 on the second, which is current.
@@ -48,7 +45,7 @@ protected:
     }
 
     static constexpr TDateTime kDay = 45356.40625; // 05.03.2024 9:45
-    std::int64_t payer_ = 0, receiver_ = 0, bankA_ = 0, bankB_ = 0, id_ = 0;
+    std::int64_t id_ = 0;
     TDocumentEditorState editor_{store_};
 };
 

@@ -1,6 +1,7 @@
 // The texts of the main list, built from the three tables.
 #include "store/DocumentList.h"
 #include "store/Schemas.h"
+#include "support/TableSupport.h"
 #include "text/DateTime.h"
 #include "text/FormatSettings.h"
 
@@ -8,14 +9,7 @@
 
 namespace {
 
-TTable Make(std::vector<TFieldDef> defs) {
-    TTable table;
-    for (TFieldDef& def : defs) {
-        table.AddFieldDef(std::move(def));
-    }
-    table.CreateDataSet();
-    return table;
-}
+using testing_support::EmptyTable;
 
 void AddNamed(TTable& table, std::string_view name, bool deleted) {
     table.Append();
@@ -35,9 +29,9 @@ protected:
 } // namespace
 
 TEST_F(DocumentList, RowsShowDateNamesBagAndSum) {
-    TTable firms = Make(FirmsFieldDefs());
-    TTable banks = Make(BanksFieldDefs());
-    TTable documents = Make(DocumentsFieldDefs());
+    TTable firms = EmptyTable(FirmsFieldDefs());
+    TTable banks = EmptyTable(BanksFieldDefs());
+    TTable documents = EmptyTable(DocumentsFieldDefs());
     AddNamed(firms, "Ромашка", false);
     AddNamed(firms, "Закрытая", true);
     AddNamed(banks, "Банк", false);

@@ -8,6 +8,7 @@
 #include "statement/StatementRegister.h"
 #include "statement/StatementReport.h"
 #include "store/Store.h"
+#include "support/TableSupport.h"
 #include "support/TestSupport.h"
 #include "text/FormatSettings.h"
 #include "text/Paths.h"
@@ -22,11 +23,7 @@ TEST(Report3Register, LaysOutThePagesTheProgramShows) {
     ApplyMainWindowFormatSettings();
     TStore store(dir.path(), dir.path());
     ASSERT_TRUE(store.Open().empty());
-    for (TTable* table : {&store.Firms(), &store.Banks()}) {
-        table->Append();
-        table->FieldByName("Name").SetString("Первая");
-        table->Post();
-    }
+    testing_support::AddFirstFirmAndBank(store);
     for (int i = 0; i < 70; ++i) {
         TDocumentEditorState editor(store);
         editor.Load(*EncodeDateTime(2024, 4, 1 + i % 30, 9));

@@ -1,7 +1,6 @@
 // The report3 command: its command line, its choice of output and whole runs.
 #include "report/TReport3.h"
 #include "report/render/QtReportServices.h"
-#include "report3/Report3Output.h"
 #include "report3/Report3Run.h"
 #include "support/TestSupport.h"
 #include "text/Cp1251.h"
@@ -86,20 +85,6 @@ TEST(Report3Options, HelpAndVersionAnswerOnTheOutputAndDoNothingElse) {
     EXPECT_EQ(run.Output, Utf8(Report3Usage()));
     EXPECT_NE(run.Output.find("report3 --help | --version"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
-}
-
-TEST(Report3Output, ChoosesLikeThePreviewSave) {
-    EXPECT_EQ(OutputKindFor("report.XML"), TOutputKind::Workbook);
-    EXPECT_EQ(OutputKindFor("a.zip.xml"), TOutputKind::Workbook);
-    EXPECT_EQ(OutputKindFor("a.ZIP"), TOutputKind::PageImages);
-    EXPECT_EQ(OutputKindFor("a.csv.rp3"), TOutputKind::SeparatedValues);
-    EXPECT_EQ(OutputKindFor("a.rp3"), TOutputKind::PageText);
-    EXPECT_EQ(OutputKindFor("a.PDF"), TOutputKind::Pdf);
-    EXPECT_EQ(OutputKindFor("a.pdf.rp3"), TOutputKind::Pdf);
-    EXPECT_EQ(OutputKindFor("a.zip.pdf"), TOutputKind::PageImages);
-    EXPECT_EQ(OutputKindFor("page.Png"), TOutputKind::Png);
-    EXPECT_EQ(OutputKindFor("a.png.rp3"), TOutputKind::PageText);
-    EXPECT_EQ(OutputKindFor("a"), TOutputKind::PageText);
 }
 
 TEST(Report3Run, BuildsATemplateIntoPageText) {

@@ -2,9 +2,7 @@
 
 #include "report/NumberText.h"
 #include "report/TReport3.h"
-#include "report/render/PagePng.h"
-#include "report/render/ReportPdf.h"
-#include "report3/Report3Output.h"
+#include "report/render/ReportSaving.h"
 #include "report3/StatementSource.h"
 #include "text/Cp1251.h"
 #include "text/Paths.h"
@@ -36,7 +34,6 @@ int RunReport3(const TReport3Options& given, const TReportServices& services,
             return kExitFailure;
         }
     }
-    const TOutputKind kind = OutputKindFor(options.Output);
     // The engine ignores a missing file; a command asked for it, so say so.
     const std::filesystem::path& input =
         options.PagesFile.empty() ? options.TemplateFile : options.PagesFile;
@@ -67,26 +64,7 @@ int RunReport3(const TReport3Options& given, const TReportServices& services,
         }
         // The workbook and the separated values come from the rows, as the
         // preview saves them after building; the others from the pages.
-        switch (kind) {
-        case TOutputKind::Workbook:
-            report->ExportWorkbook(options.Output);
-            break;
-        case TOutputKind::SeparatedValues:
-            report->ExportText(options.Output);
-            break;
-        case TOutputKind::PageImages:
-            report->ExportPageImages(options.Output);
-            break;
-        case TOutputKind::Pdf:
-            WriteReportPdf(*report, options.Output);
-            break;
-        case TOutputKind::Png:
-            WritePagePngs(*report, options.Output);
-            break;
-        case TOutputKind::PageText:
-            report->SavePagesToFile(options.Output);
-            break;
-        }
+        SaveReportAs(*report, options.Output, SaveFormFor(options.Output, true));
     } catch (const std::exception& error) {
         WriteLine(errors, error.what());
         return kExitFailure;

@@ -5,9 +5,9 @@
 #include "report/ReportError.h"
 #include "report/TReport3.h"
 #include "report/render/ReportCanvas.h"
+#include "report/render/ReportSaving.h"
 #include "report/ui/PreviewGeometry.h"
 #include "report/ui/PreviewPictures.h"
-#include "report/ui/ReportSaving.h"
 #include "report/ui/TfmReport3TextEditor.h"
 #include "text/qt/QtCodec.h"
 
@@ -35,6 +35,10 @@ const QColor kBackground(0x80, 0x80, 0x80);
 constexpr int kBitmapDotsPerMeter = 3780;
 // Pixels an arrow key scrolls.
 constexpr int kKeyStep = 32;
+// The save dialog's filter: one choice per form the preview saves, page text first.
+constexpr const char* kSaveFilter =
+    "Отчеты (*.rp3);;Excel (*.xml);;Изображения страниц в архиве ZIP (*.zip);;CSV (*.csv);;"
+    "PDF (*.pdf)";
 
 QToolButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
     auto* button = new QToolButton(parent);
@@ -438,7 +442,9 @@ void TfmReport3Preview::Save() {
     if (chosen.isEmpty()) {
         return;
     }
-    RunAction([this, name = PathFromQString(chosen.first())] { SaveReportAs(report_, name); });
+    RunAction([this, name = PathFromQString(chosen.first())] {
+        SaveReportAs(report_, name, SaveFormFor(name));
+    });
 }
 
 void TfmReport3Preview::closeEvent(QCloseEvent* event) {

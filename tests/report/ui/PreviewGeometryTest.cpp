@@ -2,7 +2,6 @@
 // ranges, the page text under the pointer and the form a name saves in.
 #include "report/ui/PreviewGeometry.h"
 #include "PreviewTestSupport.h"
-#include "report/ui/ReportSaving.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -118,15 +117,4 @@ TEST(PreviewHit, ScrolledZoomedAndOnLaterPages) {
     AddText(*report2, 1, 12.5, 12.5, 1, 1, "small");
     EXPECT_TRUE(FindTextAt(*report2, 50, 0, 0, 8 + 25, 8 + 25));
     EXPECT_FALSE(FindTextAt(*report2, 50, 0, 0, 8 + 24, 8 + 25));
-}
-
-TEST(PreviewSaveForm, FirstKnownExtensionAnywhereInTheNameDecides) {
-    EXPECT_EQ(SaveFormFor("report.xml.rp3"), TSaveForm::Workbook);
-    EXPECT_EQ(SaveFormFor("C:/A.XML"), TSaveForm::Workbook);
-    EXPECT_EQ(SaveFormFor("pages.zip.csv"), TSaveForm::PageImages);
-    EXPECT_EQ(SaveFormFor("cells.csv"), TSaveForm::SeparatedValues);
-    EXPECT_EQ(SaveFormFor("form.pdf.rp3"), TSaveForm::Pdf);
-    EXPECT_EQ(SaveFormFor("form.PDF"), TSaveForm::Pdf);
-    EXPECT_EQ(SaveFormFor("form.png"), TSaveForm::PageText);
-    EXPECT_EQ(SaveFormFor("form"), TSaveForm::PageText);
 }

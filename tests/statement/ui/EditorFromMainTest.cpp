@@ -4,6 +4,7 @@
 #include "controls/VertGrid.h"
 #include "report/render/QtReportServices.h"
 #include "statement/DocumentEditorState.h"
+#include "support/TableSupport.h"
 #include "support/TestSupport.h"
 #include "support/widgets/ModalAnswer.h"
 #include "text/FormatSettings.h"
@@ -24,11 +25,7 @@ namespace {
 void AddFirmAndBank(const testing_support::TempDir& dir) {
     TStore store(dir.path(), dir.path());
     ASSERT_TRUE(store.Open().empty());
-    for (TTable* table : {&store.Firms(), &store.Banks()}) {
-        table->Append();
-        table->FieldByName("Name").SetString("Первая");
-        table->Post();
-    }
+    testing_support::AddFirstFirmAndBank(store);
     store.SaveFirms();
     store.SaveBanks();
 }
