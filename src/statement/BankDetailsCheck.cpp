@@ -4,7 +4,7 @@
 
 #include "bank/BankChecks.h"
 #include "bank/BankDirectory.h"
-#include "store/RecordFields.h"
+#include "store/RecordText.h"
 #include "store/Store.h"
 
 #include <string_view>
