@@ -419,10 +419,14 @@ bool TVertGrid::HoldsFocus() const {
 void TVertGrid::focusInEvent(QFocusEvent* event) {
     QTableView::focusInEvent(event);
     if (editor_ && state() == EditingState) {
-        editor_->TakeFocus(event->reason());
-    } else {
-        EditCurrentIfAlwaysShown();
+        if (editor_->EditCol() == Col() && editor_->EditRow() == Row()) {
+            editor_->TakeFocus(event->reason());
+            return;
+        }
+        // Left on a cell that is no longer current: the keys belong to the current one.
+        closeEditor(editor_, QAbstractItemDelegate::NoHint);
     }
+    EditCurrentIfAlwaysShown();
 }
 
 void TVertGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
