@@ -27,7 +27,10 @@ std::unique_ptr<TVertGrid> MakeGrid(TGridOptions options) {
     }
     grid->resize(400, 200);
     grid->show();
-    grid->activateWindow();
+    // Active before it has the focus, as a window manager makes it: only a
+    // grid that holds the focus opens its editor.
+    QApplication::setActiveWindow(grid.get());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(grid.get()));
     grid->setFocus();
     QApplication::processEvents();
     return grid;
