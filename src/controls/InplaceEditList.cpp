@@ -113,6 +113,15 @@ void TMyInplaceEditList::ShowCellText(const QString& text) {
     }
 }
 
+void TMyInplaceEditList::TakeFocus(Qt::FocusReason reason) {
+    setFocus(reason);
+    // A click that gave the grid the focus was the grid's; its release is too.
+    selectOnRelease_ = false;
+    if (kind_ == TEditorKind::Plain) {
+        selectAll();
+    }
+}
+
 void TMyInplaceEditList::FinishFocus() {
     if (!focused_) {
         return;

@@ -3,6 +3,7 @@
 #include "text/qt/QtCodec.h"
 
 #include <QAbstractTableModel>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -399,8 +400,32 @@ void TVertGrid::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
 }
 
+bool TVertGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    // An editor opened while the focus is elsewhere (the program moving the
+    // current cell, a window not yet active) would keep the grid editing
+    // without the keys: the first key after the grid gets the focus would be
+    // the grid's, not the cell's.
+    if (trigger == CurrentChanged && !HoldsFocus()) {
+        return false;
+    }
+    return QTableView::edit(index, trigger, event);
+}
+
+bool TVertGrid::HoldsFocus() const {
+    const QWidget* focus = QApplication::focusWidget();
+    return focus == this || isAncestorOf(focus);
+}
+
 void TVertGrid::focusInEvent(QFocusEvent* event) {
     QTableView::focusInEvent(event);
+    if (editor_ && state() == EditingState) {
+        if (editor_->EditCol() == Col() && editor_->EditRow() == Row()) {
+            editor_->TakeFocus(event->reason());
+            return;
+        }
+        // Left on a cell that is no longer current: the keys belong to the current one.
+        closeEditor(editor_, QAbstractItemDelegate::NoHint);
+    }
     EditCurrentIfAlwaysShown();
 }
 

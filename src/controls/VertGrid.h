@@ -117,6 +117,7 @@ public:
     TEditorKind EditorKind() const { return editorKind_; }
     // The in-place editor while a cell is being edited, else null.
     TMyInplaceEditList* InplaceEditor() const;
+    using QTableView::edit;
 
     // --- events
     std::function<void(TVertGrid& sender, int col, int row, TEditorKind& kind)> GetCellStyle;
@@ -139,8 +140,11 @@ public:
     void SetValueEntered(QObject& sender);
 
 protected:
+    // The editor follows the current cell only while the grid holds the focus.
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The focus goes on to the cell's editor, opened if need be.
     void focusInEvent(QFocusEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
@@ -150,6 +154,7 @@ private:
 
     QModelIndex IndexOf(int col, int row) const;
     void ApplyOptions();
+    bool HoldsFocus() const;
     void EditCurrentIfAlwaysShown();
     void PaintCell(QPainter& painter, int col, int row, const QRect& rect, bool selected);
 
@@ -212,6 +217,8 @@ public:
     // Shows the cell's text. The first text the editor shows is selected
     // whole, so that typing replaces it, as typing into a spreadsheet cell does.
     void ShowCellText(const QString& text);
+    // Takes the focus from its grid; the cell's text is selected whole again.
+    void TakeFocus(Qt::FocusReason reason);
     // Compares the cell with the text on focus once per focus.
     void FinishFocus();
     // The grid is going: nothing more is reported to it.

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -26,7 +27,10 @@ std::unique_ptr<TVertGrid> MakeGrid(TGridOptions options) {
     }
     grid->resize(400, 200);
     grid->show();
-    grid->activateWindow();
+    // Active before it has the focus, as a window manager makes it: only a
+    // grid that holds the focus opens its editor.
+    QApplication::setActiveWindow(grid.get());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(grid.get()));
     grid->setFocus();
     QApplication::processEvents();
     return grid;
@@ -300,4 +304,58 @@ TEST(VertGridTest, FixedColumnsCannotBeSelectedAndArePaintedAsTitles) {
     }
     EXPECT_TRUE(fixedData);
     EXPECT_TRUE(title);
+}
+
+// A cashier's grid beside an edit box: the editor is where the keys go.
+TEST(VertGridTest, TheEditorOpensOnlyInAFocusedGridAndTakesItsFocusWithTheTextSelected) {
+    QWidget window;
+    auto* grid = new TVertGrid(&window);
+    grid->SetColCount(3);
+    for (int row = 1; row < 5; ++row) {
+        grid->SetCell(1, row, "1," + std::to_string(row));
+    }
+    grid->resize(400, 200);
+    auto* other = new QLineEdit(&window);
+    other->move(0, 250);
+    window.resize(400, 300);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    other->setFocus();
+
+    // Moved by the program while the focus is elsewhere: no editor.
+    grid->SetCol(1);
+    grid->SetRow(3);
+    EXPECT_EQ(nullptr, grid->InplaceEditor());
+    EXPECT_EQ(other, QApplication::focusWidget());
+    // Clicked: the clicked cell's editor has the focus and its text selected.
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(*grid, 1, 2));
+    ASSERT_NE(nullptr, grid->InplaceEditor());
+    EXPECT_EQ(grid->InplaceEditor(), QApplication::focusWidget());
+    QTest::keyClicks(QApplication::focusWidget(), "x");
+    EXPECT_EQ("x", grid->Cell(1, 2));
+
+    // An editor that opened in a window not active has no focus; the grid
+    // gets the focus by a click or by Tab and hands it to the clicked or the
+    // current cell's editor.
+    QWidget second;
+    second.show();
+    QApplication::setActiveWindow(&second);
+    QApplication::processEvents();
+    grid->edit(grid->model()->index(3, 1));
+    other->setFocus();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_NE(nullptr, grid->InplaceEditor());
+    ASSERT_EQ(other, QApplication::focusWidget());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(*grid, 1, 4));
+    EXPECT_EQ(grid->InplaceEditor(), QApplication::focusWidget());
+    EXPECT_EQ(4, grid->Row());
+    QTest::keyClicks(QApplication::focusWidget(), "y");
+    EXPECT_EQ("y", grid->Cell(1, 4));
+    other->setFocus();
+    QTest::keyClick(other, Qt::Key_Backtab);
+    EXPECT_EQ(grid->InplaceEditor(), QApplication::focusWidget());
+    QTest::keyClicks(QApplication::focusWidget(), "z");
+    EXPECT_EQ("z", grid->Cell(1, 4));
 }

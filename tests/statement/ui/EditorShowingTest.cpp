@@ -1,7 +1,7 @@
 // The statement editor over several showings in one run, as a cashier uses
-// it: each showing starts as the first did, an amount typed over is replaced,
-// a window restored after minimising keeps the typing, and a long stored bag
-// number survives a save.
+// it: each showing starts as the first did, an amount or a count typed over
+// is replaced, a window restored after minimising keeps the typing, and a
+// long stored bag number survives a save.
 #include "EditorWindowSupport.h"
 
 #include "statement/ui/TfmEarnSourceEditor.h"
@@ -40,6 +40,79 @@ TEST_F(EditorWindow, AShowingThatEndedInAnAmountLeavesTheNextOneAsTheFirst) {
         EXPECT_FALSE(editor_->isVisible());
     }
     EXPECT_EQ(store_.Documents().RecordCount(), 3u);
+}
+
+// The window opens before it is active, as under a window manager: the
+// current cells it sets then must leave no editor behind that holds no focus.
+TEST_F(EditorWindow, AfterAShowingEndedInAnAmountTheFirstDigitOfTheNextCounts) {
+    Show();
+    Type("12");
+    PressEnter();
+    Type("1");
+    PressEnter(); // the count of 2000 is current when the showing ends
+    ClickCell(Source(), 1);
+    ASSERT_NE(Source().InplaceEditor(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), Source().InplaceEditor());
+    Click("BtnOK");
+    ASSERT_FALSE(editor_->isVisible());
+
+    Show();
+    Type("34");
+    PressEnter();
+    ASSERT_EQ(Cash().Row(), 1);
+    ASSERT_NE(Cash().InplaceEditor(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), Cash().InplaceEditor());
+    Type("5");
+    EXPECT_EQ(Cash().Cell(1, 1), "5");
+    EXPECT_EQ(Text("LSum"), "25 000,00 руб.");
+}
+
+// Arriving at an amount or a count, by keys or by a click, selects it whole.
+TEST_F(EditorWindow, TypingOverAnAmountOrACountReplacesIt) {
+    AddSources(1);
+    Show();
+    FillValid();
+    ASSERT_EQ(Source().Cell(1, 1), "5301,00");
+    ClickCell(Source(), 1);
+    Type("50000");
+    EXPECT_EQ(Source().Cell(1, 1), "50000");
+    ClickCell(Source(), 2);
+    Type("300");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    ASSERT_EQ(Source().Row(), 1);
+    Type("7");
+    EXPECT_EQ(Source().Cell(1, 1), "7");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    Type("8");
+    EXPECT_EQ(Source().Cell(1, 2), "8");
+    // Into the grid by Tab, onto the current source.
+    Find<QPushButton>("BtnCancel").setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(FocusName(), "Source");
+    Type("9");
+    EXPECT_EQ(Source().Cell(1, 2), "9");
+
+    ClickCell(Cash(), 6);
+    Type("4");
+    EXPECT_EQ(Cash().Cell(1, 6), "4");
+    // From the bag number by Enter, and on down the counts.
+    Find<QLineEdit>("eBag").setFocus();
+    PressEnter();
+    ASSERT_EQ(Cash().Row(), 6);
+    Type("5");
+    EXPECT_EQ(Cash().Cell(1, 6), "5");
+    for (int row = 6; row < 12; ++row) {
+        PressEnter();
+    }
+    ASSERT_EQ(Cash().Row(), 12);
+    Type("3");
+    EXPECT_EQ(Cash().Cell(1, 12), "3");
+    for (int row = 12; row > 6; --row) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    }
+    ASSERT_EQ(Cash().Row(), 6);
+    Type("6");
+    EXPECT_EQ(Cash().Cell(1, 6), "6");
 }
 
 TEST_F(EditorWindow, RestoringAMinimisedWindowKeepsTheTyping) {
