@@ -1,6 +1,7 @@
 #include "controls/WindowStyle.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QWidget>
 
@@ -14,6 +15,14 @@ void CentreOnScreen(QWidget& window) {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return;
+    }
+    // A window its layout sizes gets its size only when first shown; settle
+    // it now, as showing would, so that its middle is where it will be.
+    if (QLayout* layout = window.layout()) {
+        layout->activate();
+    }
+    if (!window.testAttribute(Qt::WA_Resized)) {
+        window.adjustSize();
     }
     QRect frame = window.frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
