@@ -38,4 +38,6 @@ void ApplyMainWindowFormatSettings() {
     s.LongDayNames = startup.LongDayNames;
     s.DecimalSeparator = ',';
     s.ThousandSeparator = ' ';
+    // Amounts a template prints with "n" are grouped as the windows show them.
+    ExprFormatSettings().ThousandSeparator = ' ';
 }

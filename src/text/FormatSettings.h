@@ -34,5 +34,6 @@ TFormatSettings& ExprFormatSettings();
 // Sets both records to the start-up values.
 void InitFormatSettings();
 
-// What the main window's creation adds at run time: digits grouped by a blank.
+// What the main window's creation adds at run time: digits grouped by a
+// blank, in the program's formats and in the "n" conversions of templates.
 void ApplyMainWindowFormatSettings();

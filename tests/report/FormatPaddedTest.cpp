@@ -71,6 +71,15 @@ TEST(FormatPadded, GroupsDigitsWithTheExpressionSeparator) {
     settings.ThousandSeparator = saved;
 }
 
+TEST(FormatPadded, TheProgramsSettingsGroupTemplateAmountsAsTheWindowsDo) {
+    ApplyMainWindowFormatSettings();
+    EXPECT_EQ(FormatPadded("%.2n", 5301.0), "5 301,00");
+    EXPECT_EQ(FormatPadded("%.2f", 5301.0), "5301,00");
+    EXPECT_EQ(FormatPadded("%g", 5301.0), "5301");
+    InitFormatSettings();
+    EXPECT_EQ(FormatPadded("%.2n", 5301.0), "5301,00");
+}
+
 TEST(FormatPadded, TextAroundAndEscapedPercent) {
     EXPECT_EQ(FormatPadded("Итого: %.2f руб.", 1234.5), "Итого: 1234,50 руб.");
     EXPECT_EQ(FormatPadded("%d%%", 50), "50%");

@@ -168,7 +168,7 @@ TEST_F(StatementPrint, EveryValueStandsBesideItsLabelOnAllThreeSheets) {
     EXPECT_EQ(Beside(texts, "Источник поступления"), Thrice("Торговая выручка"));
     EXPECT_EQ(Beside(texts, "Сумма прописью", true),
               Thrice(" Пять тысяч триста один рубль 00 копеек")); // kept off the frame
-    EXPECT_EQ(Beside(texts, "Сумма цифрами", true), Thrice("5301,00"));
+    EXPECT_EQ(Beside(texts, "Сумма цифрами", true), Thrice("5 301,00"));
     // The symbol table: the used source in its first row, the others empty.
     EXPECT_EQ(Beside(texts, "Символ", true), Thrice("02"));
     EXPECT_EQ(Beside(texts, "Сумма", true), Thrice("5 301,00"));
@@ -177,13 +177,13 @@ TEST_F(StatementPrint, EveryValueStandsBesideItsLabelOnAllThreeSheets) {
     // The inventory: counts and sums beside their denominations, the
     // denominations without cash left empty.
     EXPECT_EQ(Beside(texts, "5000 руб."), std::vector<std::string>{"1"});
-    EXPECT_EQ(Beside(texts, "1"), std::vector<std::string>{"5000,00"});
+    EXPECT_EQ(Beside(texts, "1"), std::vector<std::string>{"5 000,00"});
     EXPECT_EQ(Beside(texts, "100 руб."), std::vector<std::string>{"3"});
     EXPECT_EQ(Beside(texts, "3"), std::vector<std::string>{"300,00"});
     EXPECT_EQ(Beside(texts, "50 коп."), std::vector<std::string>{"2"});
     EXPECT_EQ(Beside(texts, "2"), std::vector<std::string>{"1,00"});
     EXPECT_EQ(Beside(texts, "2000 руб."), std::vector<std::string>{""});
-    EXPECT_EQ(Beside(texts, "Итого"), std::vector<std::string>{"5301,00"});
+    EXPECT_EQ(Beside(texts, "Итого"), std::vector<std::string>{"5 301,00"});
     EXPECT_EQ(Beside(texts, "Поле № 39", true), std::vector<std::string>{"Поле для банка"});
 
     std::vector<std::string> captions;
@@ -220,7 +220,7 @@ TEST_F(StatementPrint, EveryOutputFormOfTheCommandWorks) {
     for (const char* output : {"out.xml", "out.csv"}) {
         const TRun run = RunStatement(Arguments(output));
         EXPECT_EQ(run.Status, kExitSuccess) << output << run.Errors;
-        EXPECT_NE(ReadFile(dir_ / output).find("5301,00"), std::string::npos) << output;
+        EXPECT_NE(ReadFile(dir_ / output).find("5 301,00"), std::string::npos) << output;
     }
 }
 
@@ -288,10 +288,10 @@ TEST_F(StatementPrint, PdfReadsBackWithEveryValueOnItsLine) {
     EXPECT_EQ(LinesWithAll(text, {"Источник поступления", "Торговая выручка"}), 3);
     EXPECT_EQ(LinesWithAll(text, {"Пять тысяч триста один рубль 00 копеек"}), 3);
     EXPECT_EQ(LinesWithAll(text, {"02", "5 301,00"}), 3);
-    EXPECT_EQ(LinesWithAll(text, {"5000 руб.", "1", "5000,00"}), 1);
+    EXPECT_EQ(LinesWithAll(text, {"5000 руб.", "1", "5 000,00"}), 1);
     EXPECT_EQ(LinesWithAll(text, {"100 руб.", "3", "300,00"}), 1);
     EXPECT_EQ(LinesWithAll(text, {"50 коп.", "2", "1,00"}), 1);
-    EXPECT_EQ(LinesWithAll(text, {"Итого", "5301,00"}), 1);
+    EXPECT_EQ(LinesWithAll(text, {"Итого", "5 301,00"}), 1);
     EXPECT_EQ(LinesWithAll(text, {"Поле для банка"}), 1);
 }
 
