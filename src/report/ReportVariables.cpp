@@ -123,14 +123,15 @@ std::string TReportVariables::Lookup(std::string_view name, int depth) const {
 
 const TReportVariables::TLines& TReportVariables::LinesOf(std::size_t position) const {
     const auto [kept, added] = lines_.try_emplace(position);
+    TLines& lines = kept->second;
     if (added) {
         const std::string_view value = items_[position].Value;
         VisitLines(value, [&](std::string_view line) {
-            kept->second.emplace_back(line.data() - value.data(), line.size());
+            lines.emplace_back(line.data() - value.data(), line.size());
             return true;
         });
     }
-    return kept->second;
+    return lines;
 }
 
 TVariableLookup TReportVariables::LookupAt(int depth) const {
