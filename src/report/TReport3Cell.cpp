@@ -2,7 +2,6 @@
 
 #include "report/MeasuringCanvas.h"
 #include "report/ReportError.h"
-#include "report/TReport3.h"
 #include "report/TReport3Page.h"
 #include "report/TReport3Row.h"
 #include "report/TReport3Text.h"
