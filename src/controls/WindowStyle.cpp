@@ -1,7 +1,6 @@
 #include "controls/WindowStyle.h"
 
 #include <QGuiApplication>
-#include <QLayout>
 #include <QScreen>
 #include <QWidget>
 
@@ -18,9 +17,6 @@ void CentreOnScreen(QWidget& window) {
     }
     // A window its layout sizes gets its size only when first shown; settle
     // it now, as showing would, so that its middle is where it will be.
-    if (QLayout* layout = window.layout()) {
-        layout->activate();
-    }
     if (!window.testAttribute(Qt::WA_Resized)) {
         window.adjustSize();
     }

@@ -18,12 +18,12 @@ const TReport3* TReport3Base::FindReport() const {
     return nullptr;
 }
 
-TLayoutPass TReport3Base::PlacingPass() {
+TLayoutPass TReport3Base::ReportPlacingPass() {
     TReport3* report = FindReport();
     return report != nullptr ? report->PlacingPass() : TLayoutPass();
 }
 
-TLayoutPass TReport3Base::MeasuringPass() const {
+TLayoutPass TReport3Base::ReportMeasuringPass() const {
     const TReport3* report = FindReport();
     return report != nullptr ? report->MeasuringPass() : TLayoutPass();
 }

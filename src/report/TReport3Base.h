@@ -32,8 +32,8 @@ public:
 protected:
     // For an element laid out or measured on its own, through its interface:
     // a pass of its report, which Build never needs.
-    TLayoutPass PlacingPass();
-    TLayoutPass MeasuringPass() const;
+    TLayoutPass ReportPlacingPass();
+    TLayoutPass ReportMeasuringPass() const;
 
     // Detaches every element of an owned list (for owners' destructors).
     template <class List> static void DetachAll(const List& elements) {

@@ -45,7 +45,7 @@ std::shared_ptr<IReport3Text> TReport3Cell::AddText() {
 }
 
 void TReport3Cell::PlaceAt(TLength x, TLength y) {
-    TLayoutPass pass = PlacingPass();
+    TLayoutPass pass = ReportPlacingPass();
     const TReport3Row* row = OwnerRow();
     const TLength whole = EnclosingWidth();
     Place(pass, x, y, Width(whole), row != nullptr ? row->Height(pass, whole) : 0);
@@ -72,7 +72,7 @@ void TReport3Cell::Place(TLayoutPass& pass, TLength x, TLength y, TLength width,
 }
 
 TLength TReport3Cell::GetHeight() const {
-    TLayoutPass pass = MeasuringPass();
+    TLayoutPass pass = ReportMeasuringPass();
     return Height(pass, EnclosingWidth());
 }
 

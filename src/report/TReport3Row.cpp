@@ -39,7 +39,7 @@ std::shared_ptr<IReport3Cell> TReport3Row::AddStyledCell(const std::string& widt
 }
 
 void TReport3Row::PlaceAt(TLength x, TLength y) {
-    TLayoutPass pass = PlacingPass();
+    TLayoutPass pass = ReportPlacingPass();
     Place(pass, x, y, EnclosingWidth());
 }
 
@@ -86,7 +86,7 @@ void TReport3Row::SetHeight(TLength height) {
 }
 
 TLength TReport3Row::GetHeight() const {
-    TLayoutPass pass = MeasuringPass();
+    TLayoutPass pass = ReportMeasuringPass();
     return Height(pass, EnclosingWidth());
 }
 

@@ -22,7 +22,7 @@ void TReport3Text::Changed() {
 }
 
 void TReport3Text::PlaceAt(TLength x, TLength y) {
-    TLayoutPass pass = PlacingPass();
+    TLayoutPass pass = ReportPlacingPass();
     Place(pass, x, y);
 }
 
